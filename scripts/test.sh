@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds both targets and runs every test: the native core tests under AddressSanitizer and
+# UBSan, the short fuzz run, then the Windows build's tests under Wine (with Xvfb when no
+# display exists).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/ensure-tools.sh
+source scripts/wine-env.sh
+
+jobs="$(nproc)"
+
+echo "== native build and tests"
+cmake --preset native >/dev/null
+cmake --build --preset native -j "$jobs"
+ctest --preset native -j "$jobs"
+
+echo "== windows build and tests (under Wine)"
+trap 'corvanti_stop_wine; corvanti_stop_display' EXIT
+corvanti_start_display
+corvanti_start_wine
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$jobs"
+ctest --preset windows

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Wine set-up shared by the scripts: a prefix inside the build tree, no debug noise, and one
+# wineserver kept alive for the whole run (every Wine start without one costs seconds).
+corvanti_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+export WINEPREFIX="${WINEPREFIX:-$corvanti_root/build/wineprefix}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+
+corvanti_start_wine() {
+    mkdir -p "$WINEPREFIX"
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        echo "Preparing the Wine prefix (first time only)..."
+        wineboot --init >/dev/null 2>&1 || true
+    fi
+    wineserver -p >/dev/null 2>&1 || true
+    # Start Wine's own services now, with their output going nowhere: started later by a test,
+    # they would inherit the test runner's pipes and keep it waiting after the test ended.
+    wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+corvanti_stop_wine() {
+    wineserver -k >/dev/null 2>&1 || true
+}
+
+# Starts Xvfb on a free display when there is no display, and stops it when the script ends.
+corvanti_start_display() {
+    if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+        return
+    fi
+    local display_number=99
+    while [ -e "/tmp/.X${display_number}-lock" ]; do display_number=$((display_number + 1)); done
+    Xvfb ":${display_number}" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    corvanti_xvfb_pid=$!
+    export DISPLAY=":${display_number}"
+    local tries=0
+    until xdpyinfo >/dev/null 2>&1; do
+        tries=$((tries + 1))
+        [ "$tries" -lt 100 ] || { echo "Xvfb did not start" >&2; return 1; }
+        sleep 0.1
+    done
+}
+
+corvanti_stop_display() {
+    if [ -n "${corvanti_xvfb_pid:-}" ]; then
+        kill "$corvanti_xvfb_pid" 2>/dev/null || true
+        wait "$corvanti_xvfb_pid" 2>/dev/null || true
+    fi
+}
