@@ -130,6 +130,7 @@ BOOL CPelmarDlg::OnInitDialog() {
     settings_file_ = executable_path_.parent_path() / L"str.ini";
     InterimLoadProfile(config_file_, profile_.working, messages_);
     profile_.Snapshot();
+    TraceDpiLevels();
 
     language_code_ = InterimReadSetting(settings_file_, kSkinsSection, "Lan");
     LoadSettingsFile();
@@ -176,6 +177,13 @@ void CPelmarDlg::CreateFonts() {
     const auto fonts = FontsFor(language_code_, GetVersion());
     normal_font_ = CreateUiFont(fonts.normal);
     title_font_ = CreateUiFont(fonts.title);
+}
+
+void CPelmarDlg::TraceDpiLevels() {
+    for (std::size_t stage = 0; stage < kDpiStageCount; ++stage) {
+        trace_.Trace("dpi stage " + std::to_string(stage + 1) +
+                     " level: " + std::to_string(profile_.working.dpi_level(stage)));
+    }
 }
 
 void CPelmarDlg::ShowBasicPage() {

@@ -48,6 +48,7 @@ class CPelmarDlg {
     void LoadSkinAndSize();
     void CreateFonts();
     void ShowBasicPage();
+    void TraceDpiLevels();
     void OpenFromTray();
     void ShowTrayMenu();
     void CleanUp();
