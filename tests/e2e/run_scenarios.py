@@ -19,6 +19,7 @@ WINDOW_CLASS = "CorvantiTarnGMClass"
 EXE = "Corvanti-Tarn.exe"
 TRAY_MESSAGE = 0x401
 WM_COMMAND = 0x111
+WM_CLOSE = 0x10
 WM_LBUTTONUP = 0x202
 WM_RBUTTONUP = 0x205
 EXIT_COMMAND = 1028
@@ -246,6 +247,12 @@ def scenario_no_mouse(harness):
     program.wait_exact(NOT_DETECTED, times=2)
     expect(harness.windows()[0]["visible"] == "0", "the window stays hidden")
     expect(program.count("window shown") == 0, "the window was never shown")
+    expect(harness.tray_icon_present(), "the tray icon exists without the mouse")
+    # Closing (Alt+F4) only hides: the process and its icon stay.
+    harness.post(WM_CLOSE, 0, 0)
+    program.wait_exact("window hidden")
+    expect(program.process.poll() is None, "the process lives on after WM_CLOSE")
+    expect(harness.tray_icon_present(), "the tray icon stays after WM_CLOSE")
 
 
 def press_request(folder, state):
