@@ -7,12 +7,14 @@
 //   probe press-ok CAPTION            presses OK on the dialog box with that caption
 //   probe tray-icon CLASS             whether the first window of CLASS owns a tray icon
 //   probe processes IMAGE             how many processes run the executable IMAGE
+//   probe resources EXE               the icon, dialog, menu, manifest and version resources
 #include <windows.h>
 // after windows.h, which they need
 #include <shellapi.h>
 #include <tlhelp32.h>
 
 #include <cstdio>
+#include <cstring>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -136,6 +138,117 @@ int CountProcesses(const std::wstring& image) {
     return 0;
 }
 
+// Reads a dialog template's name-or-ordinal field and steps past it.
+std::wstring NameOrOrdinal(const WORD*& cursor) {
+    if (*cursor == 0xFFFF) {
+        const WORD ordinal = cursor[1];
+        cursor += 2;
+        return L"#" + std::to_wstring(ordinal);
+    }
+    std::wstring name;
+    while (*cursor != 0) {
+        name += static_cast<wchar_t>(*cursor++);
+    }
+    ++cursor;
+    return name;
+}
+
+std::wstring CodePoints(const std::wstring& text) {
+    std::wstring out;
+    for (wchar_t c : text) {
+        wchar_t hex[8] = {};
+        std::swprintf(hex, 8, L"%04X ", static_cast<unsigned>(c));
+        out += hex;
+    }
+    return out;
+}
+
+const BYTE* ResourceBytes(HMODULE module, int id, LPCWSTR type) {
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), type);
+    return found == nullptr ? nullptr
+                            : static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
+}
+
+#pragma pack(push, 2)
+struct IconGroupEntry {
+    BYTE width, height, colours, reserved;
+    WORD planes, bit_count;
+    DWORD bytes;
+    WORD id;
+};
+#pragma pack(pop)
+
+void PrintIconGroup(HMODULE module, int id) {
+    const BYTE* group = ResourceBytes(module, id, RT_GROUP_ICON);
+    if (group == nullptr) {
+        std::wprintf(L"icon %d missing\n", id);
+        return;
+    }
+    const WORD count = reinterpret_cast<const WORD*>(group)[2];
+    const auto* entries = reinterpret_cast<const IconGroupEntry*>(group + 6);
+    for (WORD index = 0; index < count; ++index) {
+        std::wprintf(L"icon %d: %dx%d@%d\n", id, entries[index].width, entries[index].height,
+                     entries[index].bit_count);
+    }
+}
+
+void PrintDialog(HMODULE module, int id) {
+    const BYTE* bytes = ResourceBytes(module, id, RT_DIALOG);
+    if (bytes == nullptr) {
+        std::wprintf(L"dialog %d missing\n", id);
+        return;
+    }
+    const auto* words = reinterpret_cast<const WORD*>(bytes);
+    if (words[1] != 0xFFFF) {
+        std::wprintf(L"dialog %d: not an extended template\n", id);
+        return;
+    }
+    DWORD ex_style = 0;
+    DWORD style = 0;
+    std::memcpy(&ex_style, bytes + 8, 4);
+    std::memcpy(&style, bytes + 12, 4);
+    const auto* sizes = reinterpret_cast<const short*>(bytes + 18);
+    const WORD* cursor = reinterpret_cast<const WORD*>(bytes + 26);
+    NameOrOrdinal(cursor);  // menu
+    const std::wstring window_class = NameOrOrdinal(cursor);
+    const std::wstring title = NameOrOrdinal(cursor);
+    std::wstring font;
+    WORD point_size = 0;
+    if (style & DS_SETFONT) {
+        point_size = cursor[0];
+        cursor += 3;  // point size, weight, italic and character set
+        font = NameOrOrdinal(cursor);
+    }
+    std::wprintf(
+        L"dialog %d: style=%08lX exstyle=%08lX size=%dx%d class=%ls title=%ls "
+        L"font=%d:%ls\n",
+        id, style, ex_style, sizes[2], sizes[3], window_class.c_str(), title.c_str(), point_size,
+        CodePoints(font).c_str());
+}
+
+int ListResources(const std::wstring& executable) {
+    HMODULE module = LoadLibraryExW(executable.c_str(), nullptr,
+                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    if (module == nullptr) {
+        std::wprintf(L"cannot load\n");
+        return 1;
+    }
+    PrintIconGroup(module, 710);
+    PrintDialog(module, 102);
+    for (int id = 701; id <= 708; ++id) {
+        PrintDialog(module, id);
+    }
+    HMENU menu = LoadMenuW(module, MAKEINTRESOURCEW(180));
+    if (menu != nullptr) {
+        std::wprintf(L"menu 180: item %u\n", GetMenuItemID(GetSubMenu(menu, 0), 0));
+        DestroyMenu(menu);
+    }
+    std::wprintf(L"manifest: %d\n", ResourceBytes(module, 1, RT_MANIFEST) != nullptr ? 1 : 0);
+    std::wprintf(L"version: %d\n", ResourceBytes(module, 1, RT_VERSION) != nullptr ? 1 : 0);
+    FreeLibrary(module);
+    return 0;
+}
+
 long long Number(const wchar_t* text) {
     return std::wcstoll(text, nullptr, 0);
 }
@@ -162,6 +275,8 @@ int wmain(int argc, wchar_t** argv) {
         result = PressOk(argv[2]);
     } else if (verb == L"tray-icon" && argc == 3) {
         result = HasTrayIcon(argv[2]);
+    } else if (verb == L"resources" && argc == 3) {
+        result = ListResources(argv[2]);
     } else if (verb == L"processes" && argc == 3) {
         result = CountProcesses(argv[2]);
     }

@@ -255,12 +255,14 @@ def scenario_no_mouse(harness):
     expect(harness.tray_icon_present(), "the tray icon stays after WM_CLOSE")
 
 
-def press_request(folder, state):
-    """Asks the simulated mouse to press its DPI button into stage 2."""
+def press_dpi_button(state, stage):
+    """Asks the simulated mouse to press its DPI button into `stage`: one "code value" line in
+    the request file beside its state file, renamed into place so it is never read half
+    written."""
     request = state + ".press"
-    with open(request, "w") as file:
-        file.write("dpi-stage 2\n")
-    return request
+    with open(request + ".tmp", "w") as file:
+        file.write("7 %d\n" % stage)
+    os.replace(request + ".tmp", request)
 
 
 def scenario_dpi_button(harness):
@@ -274,7 +276,7 @@ def scenario_dpi_button(harness):
     sensor_type = int(sensor.split(": ")[1])
     level = program.wait_trace(lambda line: line.startswith("dpi stage 2 level: "), "level")
     level = int(level.split(": ")[1])
-    press_request(folder, state)
+    press_dpi_button(state, 2)
     values = DPI_VALUES.get(sensor_type, DPI_VALUES[0])
     value = str(values[level]) if sensor_type in DPI_VALUES and level < len(values) else ""
     program.wait_exact("balloon: Info | Switch DPI into the second stage %s | 5000" % value)
@@ -330,7 +332,30 @@ def scenario_red_300(harness):
     program.wait_exact("text colour: 44,7,0")
 
 
+def scenario_resources(harness):
+    listing = harness.probe("resources", os.path.join(harness.install, EXE))
+    for size, bits in ((16, 32), (24, 32), (32, 32), (48, 24)):
+        expect("icon 710: %dx%d@%d" % (size, size, bits) in listing, "icon %d px" % size)
+    main = re.search(r"dialog 102: style=(\w+) exstyle=(\w+) size=450x325 class=(\w+) "
+                     r"title= font=12:5B8B 4F53", listing)
+    expect(main is not None, "the main dialog template: " + listing)
+    style = int(main.group(1), 16)
+    # popup, visible, clip children, centred, with its own font
+    expect(style & 0x92000840 == 0x92000840, "main dialog style %08X" % style)
+    expect(main.group(3).lower() == WINDOW_CLASS.lower(), "the main dialog names its class")
+    for dialog in range(701, 709):
+        match = re.search(r"dialog %d: style=(\w+) .*size=200x150 " % dialog, listing)
+        expect(match is not None, "dialog %d" % dialog)
+        style = int(match.group(1), 16)
+        # popup, thin border, clip children; no caption
+        expect(style & 0x82800000 == 0x82800000 and style & 0x00C00000 == 0x00800000,
+               "dialog %d style %08X" % (dialog, style))
+    expect("menu 180: item 32772" in listing, "menu 180")
+    expect("manifest: 1" in listing and "version: 1" in listing, "manifest and version")
+
+
 SCENARIOS = [
+    scenario_resources,
     scenario_start_with_simulated_mouse,
     scenario_no_mouse,
     scenario_dpi_button,
