@@ -40,6 +40,14 @@ TEST(ProfilePaths, SiblingsLiveInTheExecutablesFolderWhateverItsName) {
     }
 }
 
+#ifdef _WIN32
+TEST(ProfilePaths, WindowsPathsAsTheSystemGivesThem) {
+    const ProfilePaths paths = BuildProfilePaths(L"C:\\Program Files\\Tarn\\Corvanti-Tarn.exe");
+    EXPECT_EQ(paths.profile.wstring(), L"C:\\Program Files\\Tarn\\config.bin");
+    EXPECT_EQ(paths.settings.wstring(), L"C:\\Program Files\\Tarn\\str.ini");
+}
+#endif
+
 TEST(ProfileFile, SaveBesideARenamedProgramNeverTouchesIt) {
     ScratchFolder folder;
     const std::vector<std::uint8_t> program = {'M', 'Z', 0x90, 0x00};
