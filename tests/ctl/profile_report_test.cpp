@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -123,6 +124,31 @@ TEST(ProfileReport, MacroBlocksShowLoopCountAndEventCount) {
         ProfileRecord record;
         std::ranges::copy(c.block, record.macro_block(0).begin());
         EXPECT_TRUE(HasLine(ReportLines({0, record}), c.line)) << c.line;
+    }
+}
+
+// Whatever bytes a file holds, every section is there and no lookup leaves its table (the
+// sanitizers watch the reads).
+TEST(ProfileReport, HostileRecordsStillGiveTheWholeReport) {
+    ProfileRecord all_ones;
+    all_ones.bytes().fill(0xFF);
+    ProfileRecord scrambled;
+    std::uint32_t state = 12345;
+    for (std::uint8_t& byte : scrambled.bytes()) {
+        state = state * 1103515245u + 12345u;
+        byte = static_cast<std::uint8_t>(state >> 24);
+    }
+    for (const ProfileRecord& record : {all_ones, scrambled}) {
+        const auto lines = ReportLines({0xFF, record});
+        const auto count = [&](std::string_view prefix) {
+            return std::ranges::count_if(
+                lines, [&](const std::string& line) { return line.starts_with(prefix); });
+        };
+        EXPECT_EQ(count("  Button "), 2 * static_cast<std::ptrdiff_t>(kMouseButtonCount));
+        EXPECT_EQ(count("Key matrix "), 2);
+        EXPECT_EQ(count("  Stage "), static_cast<std::ptrdiff_t>(kDpiStageCount));
+        EXPECT_EQ(count("  Macro "), static_cast<std::ptrdiff_t>(kMacroBlockCount));
+        EXPECT_EQ(count("Pointer: "), 1);
     }
 }
 
