@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Temporary: writes an all-zero config.bin, a plain str.ini and, when the source tree has no
+"""Temporary: writes a plain str.ini and, when the source tree has no
 skins yet, a plain "Default" background into the install folder, until the generators of the
 default files and the skin set are in."""
 import os
@@ -21,8 +21,6 @@ def plain_png(path, width, height, rgb):
 
 
 folder = sys.argv[1]
-with open(os.path.join(folder, "config.bin"), "wb") as file:
-    file.write(bytes(1986))
 text = "[Skins]\r\nLan=EN\r\nPath=Default\r\nRColor=230\r\nGColor=230\r\nBColor=230\r\n"
 with open(os.path.join(folder, "str.ini"), "wb") as file:
     file.write(b"\xff\xfe" + text.encode("utf-16-le"))

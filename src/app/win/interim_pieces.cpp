@@ -5,7 +5,6 @@
 #include <cstdlib>
 
 #include "app/win/wide_text.h"
-#include "common/atomic_file.h"
 
 namespace corvanti::win {
 
@@ -36,18 +35,6 @@ std::string InterimReadSetting(const std::filesystem::path& file, const std::str
 
 int InterimColourComponent(const std::string& text) {
     return static_cast<int>(std::strtol(text.c_str(), nullptr, 10) & 0xFF);
-}
-
-void InterimLoadProfile(const std::filesystem::path& config_file, ProfileRecord& record,
-                        UserMessages& messages) {
-    const auto bytes = ReadWholeFile(config_file, kProfileRecordSize + 1);
-    if (!bytes) {
-        messages.ShowMessage("Config file is not exist.", "error");
-        return;
-    }
-    if (bytes->size() == kProfileRecordSize + 1) {
-        std::copy(bytes->begin() + 1, bytes->end(), record.bytes().begin());
-    }
 }
 
 }  // namespace corvanti::win

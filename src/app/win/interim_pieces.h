@@ -17,7 +17,5 @@ std::string InterimExitText();
 std::string InterimReadSetting(const std::filesystem::path& file, const std::string& section,
                                const std::string& key);
 int InterimColourComponent(const std::string& text);
-void InterimLoadProfile(const std::filesystem::path& config_file, ProfileRecord& record,
-                        UserMessages& messages);
 
 }  // namespace corvanti::win

@@ -7,6 +7,7 @@
 #include "app/win/interim_pieces.h"
 #include "app/win/resource_ids.h"
 #include "app/win/wide_text.h"
+#include "profile/profile_file.h"
 
 namespace corvanti::win {
 namespace {
@@ -91,7 +92,7 @@ INT_PTR CPelmarDlg::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
             OnDeviceEvent(wparam, lparam);
             return Answer(0);
         case WM_DEVICECHANGE:
-            mouse_.OnDeviceChange(window_, wparam, lparam);
+            OnDeviceChange(wparam, lparam);
             return Answer(TRUE);
         case WM_QUERYDRAGICON:
             return reinterpret_cast<INT_PTR>(icon_.get());
@@ -119,20 +120,20 @@ BOOL CPelmarDlg::OnInitDialog() {
     balloon_texts_ = InterimBalloonTexts();
     exit_text_ = InterimExitText();
     mouse_.OpenAtStart(window_);
-    mouse_.CreateEventReader(window_);
+    mouse_.CreateEventReader();
     if (!RegisterForHidNotifications()) {
         messages_.ShowMessage("RegisterDeviceNotification failed!!!", kApplicationTitle);
         return FALSE;
     }
 
-    executable_path_ = ExecutablePath();
-    config_file_ = executable_path_.parent_path() / L"config.bin";
-    settings_file_ = executable_path_.parent_path() / L"str.ini";
-    InterimLoadProfile(config_file_, profile_.working, messages_);
+    paths_ = BuildProfilePaths(ExecutablePath());
+    const auto profile_file = LoadProfileFile(paths_.profile, messages_, trace_);
+    first_run_flag_ = profile_file.first_run_flag;
+    profile_.working = profile_file.record;
     profile_.Snapshot();
     TraceDpiLevels();
 
-    language_code_ = InterimReadSetting(settings_file_, kSkinsSection, "Lan");
+    language_code_ = InterimReadSetting(paths_.settings, kSkinsSection, "Lan");
     LoadSettingsFile();
     LoadSkinAndSize();
     CreateFonts();
@@ -156,16 +157,16 @@ bool CPelmarDlg::RegisterForHidNotifications() {
 void CPelmarDlg::LoadSettingsFile() {
     const auto component = [this](const char* key) {
         return static_cast<std::uint8_t>(
-            InterimColourComponent(InterimReadSetting(settings_file_, kSkinsSection, key)));
+            InterimColourComponent(InterimReadSetting(paths_.settings, kSkinsSection, key)));
     };
     text_colour_ = {component("RColor"), component("GColor"), component("BColor")};
-    skin_name_ = InterimReadSetting(settings_file_, kSkinsSection, "Path");
+    skin_name_ = InterimReadSetting(paths_.settings, kSkinsSection, "Path");
     trace_.Trace("text colour: " + std::to_string(text_colour_.red) + "," +
                  std::to_string(text_colour_.green) + "," + std::to_string(text_colour_.blue));
 }
 
 void CPelmarDlg::LoadSkinAndSize() {
-    skin_directory_ = SkinDirectory(Narrow(executable_path_.wstring()), skin_name_);
+    skin_directory_ = SkinDirectory(Narrow(paths_.executable.wstring()), skin_name_);
     background_ = LoadBackgroundImage(Widen(skin_directory_ + kMainImageName));
     SetWindowPos(window_, nullptr, 0, 0, background_.width, background_.height,
                  SWP_NOMOVE | SWP_NOZORDER);
@@ -189,7 +190,7 @@ void CPelmarDlg::TraceDpiLevels() {
 void CPelmarDlg::ShowBasicPage() {
     // The page's controls are drawn by the page builder; until it exists the background is all
     // the page shows.
-    mouse_.ReadSensorTypeOnce();
+    mouse_.SetUpOnFirstPage();
     page_ = PageState::Basic;
     basic_page_built_ = true;
     InvalidateRect(window_, nullptr, TRUE);
@@ -280,6 +281,15 @@ void CPelmarDlg::OnDeviceEvent(WPARAM code, LPARAM value) {
         BalloonForDeviceEvent(code, value, balloon_texts_, profile_.working, mouse_.sensor_type());
     if (balloon) {
         tray_.ShowBalloon(*balloon);
+    }
+}
+
+void CPelmarDlg::OnDeviceChange(WPARAM change, LPARAM data) {
+    bool hide_window = false;
+    mouse_.OnDeviceChange(change, data, hide_window);
+    if (hide_window) {
+        ShowWindow(window_, SW_HIDE);
+        TraceVisibility("window hidden");
     }
 }
 

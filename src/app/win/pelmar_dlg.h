@@ -15,6 +15,7 @@
 #include "app/win/tray_icon.h"
 #include "app/win/win_owners.h"
 #include "app/win/windows_messages.h"
+#include "profile/profile_paths.h"
 #include "profile/profile_record.h"
 
 namespace corvanti::win {
@@ -42,6 +43,7 @@ class CPelmarDlg {
     void OnCommand(WPARAM wparam);
     void OnTrayCallback(LPARAM mouse_message);
     void OnDeviceEvent(WPARAM code, LPARAM value);
+    void OnDeviceChange(WPARAM change, LPARAM data);
 
     bool RegisterForHidNotifications();
     void LoadSettingsFile();
@@ -67,9 +69,8 @@ class CPelmarDlg {
     UniqueDeviceNotification device_notification_;
     HideAtStartCounter hide_at_start_;
 
-    std::filesystem::path executable_path_;
-    std::filesystem::path config_file_;
-    std::filesystem::path settings_file_;
+    ProfilePaths paths_;
+    std::uint8_t first_run_flag_ = 0;
     ProfilePair profile_;
     std::string language_code_;
     BalloonTexts balloon_texts_;
