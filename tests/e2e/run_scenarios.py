@@ -23,6 +23,7 @@ WM_CLOSE = 0x10
 WM_LBUTTONUP = 0x202
 WM_RBUTTONUP = 0x205
 EXIT_COMMAND = 1028
+DPI_LEVEL_OFFSET = 0x787  # in the profile record, after config.bin's first-run flag
 TRACE_LINE = re.compile(r'OutputDebugStringA "(.*)"\s*$')
 
 DETECTED = "balloon: Info | The system detect the gaming mouse. | 100"
@@ -322,6 +323,13 @@ def scenario_missing_config(harness):
     program.wait_exact("start-up done")
     expect(len(harness.windows()) == 1, "the program runs on")
     expect(program.process.poll() is None, "the process is alive")
+    # The factory profile is what the shipped config.bin holds: the DPI levels must match.
+    with open(os.path.join(harness.install, "config.bin"), "rb") as file:
+        shipped = file.read()
+    for stage in range(1, 5):
+        level = shipped[1 + DPI_LEVEL_OFFSET + stage - 1]
+        expect(program.count("dpi stage %d level: %d" % (stage, level)) == 1,
+               "stage %d runs with the factory level %d" % (stage, level))
 
 
 def scenario_red_300(harness):
