@@ -42,9 +42,13 @@ std::vector<HWND> TopLevelWindows(const std::wstring& class_name) {
     return found.windows;
 }
 
+// Asks the window's own thread for its text, giving up after two seconds, so a busy program
+// never hangs the probe.
 std::wstring WindowText(HWND window) {
     wchar_t text[1024] = {};
-    GetWindowTextW(window, text, 1024);
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG | SMTO_BLOCK, 2000, &copied);
     return text;
 }
 

@@ -73,8 +73,14 @@ class Harness:
 
     # --- observation -------------------------------------------------------------------
     def probe(self, *args):
-        result = subprocess.run(["wine", self.probe_exe, *[str(a) for a in args]],
-                                capture_output=True, text=True, env=self.env, timeout=60)
+        """One probe run; a run that does not end within its deadline counts as no answer,
+        and the polling callers simply ask again."""
+        try:
+            result = subprocess.run(["wine", self.probe_exe, *[str(a) for a in args]],
+                                    capture_output=True, text=True, env=self.env, timeout=10)
+        except subprocess.TimeoutExpired:
+            self.notes.append("probe %s did not answer within 10 s" % " ".join(map(str, args)))
+            return ""
         return result.stdout.replace("\r", "")
 
     def windows(self):
