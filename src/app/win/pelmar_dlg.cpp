@@ -117,6 +117,10 @@ BOOL CPelmarDlg::OnInitDialog() {
                       (ex_style & ~DWORD{WS_EX_APPWINDOW}) | WS_EX_TOOLWINDOW);
     tray_.Add(window_, icon_.get());
 
+    // The language is chosen before the mouse is opened: the found / not found balloon of the
+    // open speaks it, instead of showing empty texts.
+    paths_ = BuildProfilePaths(ExecutablePath());
+    language_code_ = InterimReadSetting(paths_.settings, kSkinsSection, "Lan");
     balloon_texts_ = InterimBalloonTexts();
     exit_text_ = InterimExitText();
     mouse_.OpenAtStart(window_);
@@ -126,14 +130,12 @@ BOOL CPelmarDlg::OnInitDialog() {
         return FALSE;
     }
 
-    paths_ = BuildProfilePaths(ExecutablePath());
     const auto profile_file = LoadProfileFile(paths_.profile, messages_, trace_);
     first_run_flag_ = profile_file.first_run_flag;
     profile_.working = profile_file.record;
     profile_.Snapshot();
     TraceDpiLevels();
 
-    language_code_ = InterimReadSetting(paths_.settings, kSkinsSection, "Lan");
     LoadSettingsFile();
     LoadSkinAndSize();
     CreateFonts();

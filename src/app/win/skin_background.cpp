@@ -6,8 +6,9 @@ namespace Gdiplus {
 using std::max;
 using std::min;
 }  // namespace Gdiplus
-#include <gdiplus.h>
 #include <objidl.h>
+// after objidl.h, which it needs
+#include <gdiplus.h>
 
 namespace corvanti::win {
 
