@@ -4,7 +4,12 @@
 
 namespace corvanti::win {
 
-MouseLink::MouseLink(const ProgramOptions&, UserMessages&, TraceSink& trace) : trace_(trace) {}
+MouseLink::MouseLink(const ProgramOptions& options, UserMessages&, TraceSink& trace)
+    : trace_(trace) {
+    if (options.uses_simulated_mouse()) {
+        trace_.Trace("simulated mouse: not linked in this build");
+    }
+}
 
 void MouseLink::OpenAtStart(HWND window) {
     // No backend is linked yet: the mouse is never found.
