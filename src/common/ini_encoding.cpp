@@ -130,7 +130,7 @@ DecodedIniText DecodeIniBytes(std::string_view bytes) {
         bytes.remove_prefix(kUtf16LeBom.size());
         decoded.text = DecodeUtf16(bytes, !little);
         if (bytes.size() % 2 != 0) {
-            decoded.stray_tail = bytes.substr(bytes.size() - 1);
+            decoded.stray_tail.assign(1, bytes.back());
         }
         return decoded;
     }
