@@ -85,6 +85,21 @@ std::string CleanName(std::string_view name) {
     return std::string(Trim(OnOneLine(name)));
 }
 
+// Built by appending (GCC 12 warns wrongly about `"[" + std::string` under -O3).
+std::string HeaderLine(std::string_view section) {
+    std::string line = "[";
+    line.append(CleanName(section));
+    line.push_back(']');
+    return line;
+}
+
+std::string EntryLine(std::string_view key, std::string_view value) {
+    std::string line(key);
+    line.push_back('=');
+    line.append(OnOneLine(value));
+    return line;
+}
+
 // The value of a key=value line as the private-profile functions read it.
 std::string ValueOfEntry(std::string_view content) {
     const std::string_view value = Unquote(Trim(content.substr(content.find('=') + 1)));
@@ -237,9 +252,9 @@ void IniFile::TerminateInnerLines() {
 
 void IniFile::AppendSection(std::string_view section, const KeyValues& keys) {
     const std::string ending = NewLineEnding();
-    lines_.push_back(MakeLine("[" + CleanName(section) + "]", ending));
+    lines_.push_back(MakeLine(HeaderLine(section), ending));
     for (const auto& [key, value] : keys) {
-        lines_.push_back(MakeLine(CleanName(key) + "=" + OnOneLine(value), ending));
+        lines_.push_back(MakeLine(EntryLine(CleanName(key), value), ending));
     }
     TerminateInnerLines();
 }
@@ -269,12 +284,11 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
         Line& line = lines_[entry];
         const std::string_view old_ending =
             std::string_view(line.text).substr(line.text.size() - line.ending_size);
-        line = MakeLine(std::string(line.name()) + "=" + OnOneLine(value), std::string(old_ending));
+        line = MakeLine(EntryLine(line.name(), value), old_ending);
         return;
     }
     const auto position = static_cast<std::ptrdiff_t>(EndOfSectionEntries(header));
-    lines_.insert(lines_.begin() + position,
-                  MakeLine(CleanName(key) + "=" + OnOneLine(value), ending));
+    lines_.insert(lines_.begin() + position, MakeLine(EntryLine(CleanName(key), value), ending));
     TerminateInnerLines();
 }
 
@@ -308,7 +322,7 @@ void IniFile::ReplaceSection(std::string_view section, const KeyValues& keys) {
         }
     }
     for (const auto& [key, value] : keys) {
-        body.push_back(MakeLine(CleanName(key) + "=" + OnOneLine(value), ending));
+        body.push_back(MakeLine(EntryLine(CleanName(key), value), ending));
     }
     const auto first = lines_.begin() + static_cast<std::ptrdiff_t>(header + 1);
     const auto last = lines_.begin() + static_cast<std::ptrdiff_t>(entries_end);
