@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 
 #include "common/ini_file.h"
 #include "common/text_encoding.h"

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 
+#include "common/atomic_file.h"
 #include "common/text_encoding.h"
 
 namespace corvanti {
@@ -223,8 +223,8 @@ class IniFileOnDisk : public ::testing::Test {
     void TearDown() override { fs::remove_all(folder_); }
 
     std::string ReadBytes(const fs::path& path) const {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        const auto bytes = ReadWholeFile(path, 2 * IniFile::kMaxFileSize);
+        return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
     }
     void WriteBytes(const fs::path& path, const std::string& bytes) const {
         std::ofstream(path, std::ios::binary) << bytes;
