@@ -6,6 +6,7 @@
 
 #include "common/ini_file.h"
 #include "common/text_encoding.h"
+#include "support/scratch_folder.h"
 
 namespace corvanti {
 namespace {
@@ -14,16 +15,6 @@ namespace fs = std::filesystem;
 
 class SettingsFile : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("settings_file_test_" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        path_ = folder_ / "str.ini";
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     void WriteText(std::string_view utf8) {
         const std::u16string utf16 = u"\uFEFF" + Utf8ToUtf16(utf8);
         std::ofstream out(path_, std::ios::binary);
@@ -32,8 +23,8 @@ class SettingsFile : public ::testing::Test {
         }
     }
 
-    fs::path folder_;
-    fs::path path_;
+    testing::ScratchFolder folder_;
+    fs::path path_ = folder_ / "str.ini";
 };
 
 TEST(SettingsFileKeys, CaptionKeysFollowTheButtonAndKeyMode) {

@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "common/atomic_file.h"
 #include "common/text_encoding.h"
+#include "support/scratch_folder.h"
 
 namespace corvanti {
 namespace {
@@ -212,25 +211,16 @@ TEST(IniFile, HostileInputParsesAndRoundTrips) {
 
 class IniFileOnDisk : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ =
-            fs::temp_directory_path() /
-            ("ini_file_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     std::string ReadBytes(const fs::path& path) const {
         const auto bytes = ReadWholeFile(path, 2 * IniFile::kMaxFileSize);
         return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
     }
-    void WriteBytes(const fs::path& path, const std::string& bytes) const {
-        std::ofstream(path, std::ios::binary) << bytes;
+    void WriteBytes(const fs::path& path, std::string_view bytes) const {
+        testing::WriteBytes(
+            path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
     }
 
-    fs::path folder_;
+    testing::ScratchFolder folder_;
 };
 
 TEST_F(IniFileOnDisk, MissingFileReadsEmptyAndTheFirstWriteCreatesUtf16) {
@@ -248,7 +238,7 @@ TEST_F(IniFileOnDisk, MissingFileReadsEmptyAndTheFirstWriteCreatesUtf16) {
     EXPECT_EQ(ReadIniString(path, "setting-chs", "item1"), "\xE5\xB7\xA6\xE9\x94\xAE");
     ASSERT_FALSE(DeleteIniSection(path, "setting-chs"));
     EXPECT_EQ(IniFile::Load(path).SectionNames(), (Names{"Skins"}));
-    EXPECT_EQ(fs::directory_iterator(folder_)->path(), path);  // no temporary file left
+    EXPECT_EQ(folder_.EntryNames(), (Names{"str.ini"}));  // no temporary file left
 }
 
 TEST_F(IniFileOnDisk, AFileThatCannotBeReadIsNeverOverwritten) {

@@ -9,6 +9,7 @@
 
 #include "common/ini_file.h"
 #include "common/text_encoding.h"
+#include "support/scratch_folder.h"
 
 namespace corvanti {
 namespace {
@@ -59,16 +60,6 @@ const Lookup kLookups[] = {
 
 class IniCompatibility : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("ini_compat_" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        path_ = folder_ / "str.ini";
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     void ExpectBothReadTheSame() const {
         const IniFile file = IniFile::Load(path_);
         for (const auto& [section, key] : kLookups) {
@@ -78,8 +69,8 @@ class IniCompatibility : public ::testing::Test {
         EXPECT_EQ(file.SectionNames(), SystemSectionNames(path_));
     }
 
-    fs::path folder_;
-    fs::path path_;
+    testing::ScratchFolder folder_;
+    fs::path path_ = folder_ / "str.ini";
 };
 
 TEST_F(IniCompatibility, AFileTheEngineWroteReadsTheSameThroughTheSystem) {
