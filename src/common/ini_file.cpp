@@ -176,6 +176,7 @@ IniFile IniFile::Parse(std::string_view file_bytes) {
     file.encoding_ = decoded.encoding;
     file.stray_tail_ = std::move(decoded.stray_tail);
     const std::string_view text = decoded.text;
+    file.lines_.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     std::size_t start = 0;
     while (start < text.size()) {
         const std::size_t line_break = std::min(text.find_first_of("\r\n", start), text.size());

@@ -28,8 +28,8 @@ class IniFile {
 
     // Larger files are refused rather than read: a hostile or wrong file must not make the
     // program allocate without limit.
-    // Our own files stay far below this (captions, skin settings, macros of short events).
-    static constexpr std::uintmax_t kMaxFileSize = 2 * 1024 * 1024;
+    // Our own files stay far below this: twelve full macros take some 30 KiB.
+    static constexpr std::uintmax_t kMaxFileSize = 1024 * 1024;
     // What a value read can hold at most, in UTF-16 code units (the private-profile buffer of
     // 1024 characters less its terminator).
     static constexpr std::size_t kMaxValueLength = 1023;
