@@ -14,14 +14,15 @@
 namespace corvanti {
 
 // A private-profile (INI) file with the behaviour the Windows private-profile functions give:
-// section and key names compare without regard to (ASCII) case and to blanks around them, the
-// file's order is kept, a key written into a missing section appends that section at the end,
-// the first of duplicate sections or keys wins, and a value read loses the blanks around it
-// and one pair of matching quotes around it, and is cut to 1023 characters. Lines end in CR
-// LF, LF or a lone CR. Lines that are neither a section header nor a key=value entry are kept
-// untouched. Text is UTF-8 in memory; the file's own encoding (UTF-16 with BOM, UTF-8 with or
-// without BOM, or bytes of any other kind, which are kept as they are, see ini_encoding.h) is
-// preserved when it is written back, and new files are created as UTF-16LE with BOM.
+// section and key names compare without regard to blanks around them and to the case of
+// ASCII letters (as the system does; "Été" and "ÉTÉ" are two names), the file's order is kept, a
+// key written into a missing section appends that section at the end, the first of duplicate
+// sections or keys wins, and a value read loses the blanks around it and one pair of matching
+// quotes around it, and is cut to 1023 characters. Lines end in CR LF, LF or a lone CR. Lines that
+// are neither a section header nor a key=value entry are kept untouched. Text is UTF-8 in memory;
+// the file's own encoding (UTF-16 with BOM, UTF-8 with or without BOM, or bytes of any other kind,
+// which are kept as they are, see ini_encoding.h) is preserved when it is written back, and new
+// files are created as UTF-16LE with BOM.
 class IniFile {
   public:
     using KeyValues = std::vector<std::pair<std::string, std::string>>;

@@ -67,6 +67,21 @@ TEST(IniFile, ReadsValuesAsThePrivateProfileFunctionsDo) {
                                                              {"", "nameless"}}));
 }
 
+TEST(IniFile, NamesMatchWithoutRegardToTheCaseOfAsciiLettersOnly) {
+    const IniFile file = IniFile::Parse(
+        "[Été]\nk=latin\n[Макрос]\nk=cyrillic\n[ΜΑΚΡΟ]\nk=greek\n[宏]\nÄpfel=fruit\n");
+    const struct {
+        std::string_view section, key, expected;
+    } cases[] = {
+        {"Été", "K", "latin"},    {"ÉTÉ", "k", ""},        {"Макрос", "K", "cyrillic"},
+        {"МАКРОС", "k", ""},      {"ΜΑΚΡΟ", "k", "greek"}, {"μακρο", "k", ""},
+        {"宏", "Äpfel", "fruit"}, {"宏", "äpfel", ""},
+    };
+    for (const auto& [section, key, expected] : cases) {
+        EXPECT_EQ(file.Get(section, key), expected) << section;
+    }
+}
+
 TEST(IniFile, EveryLineEndingSeparatesLines) {
     for (const std::string_view ending : {"\r\n", "\n", "\r"}) {
         std::string text = "[A]" + std::string(ending) + "k=1" + std::string(ending) + "[B]";

@@ -49,13 +49,14 @@ struct Lookup {
     std::string key;
 };
 
-// Sections and keys as the program uses them, in other cases too, and ones that are missing.
+// Sections and keys as the program uses them, in other cases too (the system folds only ASCII
+// letters), and ones that are missing.
 const Lookup kLookups[] = {
     {"Skins", "Lan"},           {"SKINS", "lan"},         {"Skins", "RColor"},
     {"skins", "Path"},          {"Setting-CHS", "Item1"}, {"setting-chs", "ITEM13"},
     {"Setting-CHS", "Item123"}, {"宏一", "ItemCount"},    {"宏一", "Item0"},
     {"Long", "Value"},          {"Quoted", "Value"},      {"Missing", "Item1"},
-    {"Skins", "Missing"},
+    {"Skins", "Missing"},       {"МАКРОС", "ITEMCOUNT"},  {"ÉTÉ", "k"},
 };
 
 class IniCompatibility : public ::testing::Test {
@@ -84,13 +85,16 @@ TEST_F(IniCompatibility, AFileTheEngineWroteReadsTheSameThroughTheSystem) {
     file.Set("宏一", "Item0", "Caps Lock   Dn");
     file.Set("Long", "Value", std::string(1500, 'x'));
     file.Set("Quoted", "Value", "\"Default\"");
+    file.Set("Макрос", "ItemCount", "2");
+    file.Set("Été", "K", "summer");
     ASSERT_FALSE(file.Save(path_));
 
     ExpectBothReadTheSame();
     EXPECT_EQ(SystemRead(path_, "setting-chs", "ITEM1"), "火力键-L-Button");
     EXPECT_EQ(SystemRead(path_, "Setting-CHS", "Item13"), "组合键");
     EXPECT_EQ(SystemSectionNames(path_),
-              (std::vector<std::string>{"Skins", "Setting-CHS", "宏一", "Long", "Quoted"}));
+              (std::vector<std::string>{"Skins", "Setting-CHS", "宏一", "Long", "Quoted", "Макрос",
+                                        "Été"}));
 }
 
 TEST_F(IniCompatibility, AFileTheSystemWroteReadsTheSameThroughTheEngine) {
@@ -106,11 +110,13 @@ TEST_F(IniCompatibility, AFileTheSystemWroteReadsTheSameThroughTheEngine) {
     ASSERT_TRUE(WritePrivateProfileStringW(L"DOOMED", nullptr, nullptr, path_.c_str()));
     SystemWrite(path_, "Long", "Value", std::string(1500, 'y'));
     SystemWrite(path_, "Quoted", "Value", "'single'");
+    SystemWrite(path_, "макрос", "ItemCount", "3");
 
     ExpectBothReadTheSame();
     EXPECT_EQ(ReadIniString(path_, "SETTING-CHS", "item1"), "右键");
-    EXPECT_EQ(IniFile::Load(path_).SectionNames(),
-              (std::vector<std::string>{"Skins", "Setting-CHS", "宏一", "Long", "Quoted"}));
+    EXPECT_EQ(
+        IniFile::Load(path_).SectionNames(),
+        (std::vector<std::string>{"Skins", "Setting-CHS", "宏一", "Long", "Quoted", "макрос"}));
 
     // The engine's own edits of that file stay readable to the system.
     ASSERT_FALSE(WriteIniString(path_, "setting-chs", "Item13", "单键"));
