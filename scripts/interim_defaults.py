@@ -1,7 +1,6 @@
 #!/usr/bin/env python3
-"""Temporary: writes a plain str.ini and, when the source tree has no
-skins yet, a plain "Default" background into the install folder, until the generators of the
-default files and the skin set are in."""
+"""Temporary: when the source tree has no skins yet, writes a plain "Default" background into
+the install folder, until the skin set is in."""
 import os
 import struct
 import sys
@@ -21,9 +20,6 @@ def plain_png(path, width, height, rgb):
 
 
 folder = sys.argv[1]
-text = "[Skins]\r\nLan=EN\r\nPath=Default\r\nRColor=230\r\nGColor=230\r\nBColor=230\r\n"
-with open(os.path.join(folder, "str.ini"), "wb") as file:
-    file.write(b"\xff\xfe" + text.encode("utf-16-le"))
 main_png = os.path.join(folder, "Skins", "Default", "main.png")
 if not os.path.exists(main_png):
     os.makedirs(os.path.dirname(main_png), exist_ok=True)

@@ -25,16 +25,14 @@ bool IsWindows62(std::uint32_t packed_version) {
 
 }  // namespace
 
-bool LanguageCodeIs(std::string_view language_code, std::string_view wanted) {
-    return language_code == wanted;
-}
-
-MainWindowFonts FontsFor(std::string_view language_code, std::uint32_t packed_windows_version) {
-    if (LanguageCodeIs(language_code, "CHS")) {
-        return ChineseFonts(IsWindows62(packed_windows_version) ? kHeiFace : kSongFace);
-    }
-    if (LanguageCodeIs(language_code, "CHT")) {
-        return ChineseFonts(kHeiFace);
+MainWindowFonts FontsFor(Language language, std::uint32_t packed_windows_version) {
+    switch (language) {
+        case Language::SimplifiedChinese:
+            return ChineseFonts(IsWindows62(packed_windows_version) ? kHeiFace : kSongFace);
+        case Language::TraditionalChinese:
+            return ChineseFonts(kHeiFace);
+        case Language::English:
+            break;
     }
     return {{"Arial", kEnglishNormalHeight, kNormalWeight}, {"Tahoma", kTitleHeight, kBoldWeight}};
 }

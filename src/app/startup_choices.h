@@ -4,11 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace corvanti {
+#include "app/language_texts.h"
 
-// True only when the whole language code equals `wanted` ("CHS" matches "CHS" but neither
-// "chs" nor "CHS ").
-bool LanguageCodeIs(std::string_view language_code, std::string_view wanted);
+namespace corvanti {
 
 struct FontSpec {
     std::string face;  // UTF-8
@@ -23,9 +21,9 @@ struct MainWindowFonts {
     bool operator==(const MainWindowFonts&) const = default;
 };
 
-// The main window's two fonts for a language code and the packed Windows version (major
-// version in the low byte, minor version in the next byte).
-MainWindowFonts FontsFor(std::string_view language_code, std::uint32_t packed_windows_version);
+// The main window's two fonts for a language and the packed Windows version (major version in
+// the low byte, minor version in the next byte).
+MainWindowFonts FontsFor(Language language, std::uint32_t packed_windows_version);
 
 // The folder of the skin named `skin_name`: the executable's folder with its trailing
 // separator, then "/Skins/", then the name. The folder is cut at the executable's last path

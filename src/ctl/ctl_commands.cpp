@@ -6,6 +6,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "app/default_settings.h"
 #include "common/atomic_file.h"
 #include "ctl/profile_report.h"
 #include "profile/factory_profile.h"
@@ -62,9 +63,20 @@ int WriteDefaultProfile(std::span<const std::string> operands, std::ostream&, st
     return kExitSuccess;
 }
 
+// The str.ini shipped beside the program.
+int WriteDefaultSettingsFile(std::span<const std::string> operands, std::ostream&,
+                             std::ostream& err) {
+    if (const std::error_code error = WriteDefaultSettings(operands[0])) {
+        err << "corvanti-ctl: cannot write " << operands[0] << ": " << error.message() << "\n";
+        return kExitFailure;
+    }
+    return kExitSuccess;
+}
+
 constexpr std::array kVerbs = std::to_array<Verb>({
     {"show", "FILE", 1, ShowProfile},
     {"write-default", "FILE", 1, WriteDefaultProfile},
+    {"write-settings", "FILE", 1, WriteDefaultSettingsFile},
 });
 
 void PrintUsage(std::ostream& err) {

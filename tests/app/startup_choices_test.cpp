@@ -12,6 +12,8 @@ constexpr std::uint32_t Version(std::uint32_t major, std::uint32_t minor) {
     return major | (minor << 8) | (0x2580u << 16);  // build number bits must not matter
 }
 
+// The language code goes through the language choice, so the fonts follow the same exact
+// comparison as the texts.
 TEST(FontsFor, ChoosesFacesByLanguageCodeAndWindowsVersion) {
     const MainWindowFonts chinese_hei{{kHei, 13, 400}, {kHei, 18, 700}};
     const MainWindowFonts chinese_song{{kSong, 13, 400}, {kSong, 18, 700}};
@@ -29,7 +31,8 @@ TEST(FontsFor, ChoosesFacesByLanguageCodeAndWindowsVersion) {
         {"CH", Version(6, 2), english},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(FontsFor(c.code, c.version), c.fonts) << '"' << c.code << "\" " << c.version;
+        EXPECT_EQ(FontsFor(LanguageFromCode(c.code), c.version), c.fonts)
+            << '"' << c.code << "\" " << c.version;
     }
 }
 

@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "app/win/interim_pieces.h"
+#include "app/balloon_texts.h"
+#include "app/settings_file.h"
 #include "app/win/resource_ids.h"
 #include "app/win/wide_text.h"
 #include "profile/profile_file.h"
@@ -14,7 +15,6 @@ namespace {
 
 constexpr const wchar_t kInstanceMutexName[] = L"CorvantiTarnMutex";
 constexpr const char* kMainImageName = "/main.png";
-constexpr const char* kSkinsSection = "Skins";
 
 // GUID_DEVINTERFACE_HID, spelled out so no extra import library is needed for it.
 constexpr GUID kHidInterfaceClass = {
@@ -120,9 +120,10 @@ BOOL CPelmarDlg::OnInitDialog() {
     // The language is chosen before the mouse is opened: the found / not found balloon of the
     // open speaks it, instead of showing empty texts.
     paths_ = BuildProfilePaths(ExecutablePath());
-    language_code_ = InterimReadSetting(paths_.settings, kSkinsSection, "Lan");
-    balloon_texts_ = InterimBalloonTexts();
-    exit_text_ = InterimExitText();
+    language_code_ = ReadLanguageCode(paths_.settings);
+    texts_ = LanguageTexts(LanguageFromCode(language_code_));
+    balloon_texts_ = BalloonTextsFrom(texts_);
+
     mouse_.OpenAtStart(window_);
     mouse_.CreateEventReader();
     if (!RegisterForHidNotifications()) {
@@ -157,12 +158,11 @@ bool CPelmarDlg::RegisterForHidNotifications() {
 }
 
 void CPelmarDlg::LoadSettingsFile() {
-    const auto component = [this](const char* key) {
-        return static_cast<std::uint8_t>(
-            InterimColourComponent(InterimReadSetting(paths_.settings, kSkinsSection, key)));
-    };
-    text_colour_ = {component("RColor"), component("GColor"), component("BColor")};
-    skin_name_ = InterimReadSetting(paths_.settings, kSkinsSection, "Path");
+    const auto settings = ReadSettings(paths_.settings, texts_.Text(TextRole::SettingsSectionName));
+    captions_ = settings.captions;
+    skin_name_ = settings.skin.path;
+    const auto colour = TextColorFromSettings(settings.skin);
+    text_colour_ = {colour.red, colour.green, colour.blue};
     trace_.Trace("text colour: " + std::to_string(text_colour_.red) + "," +
                  std::to_string(text_colour_.green) + "," + std::to_string(text_colour_.blue));
 }
@@ -177,7 +177,7 @@ void CPelmarDlg::LoadSkinAndSize() {
 }
 
 void CPelmarDlg::CreateFonts() {
-    const auto fonts = FontsFor(language_code_, GetVersion());
+    const auto fonts = FontsFor(texts_.language(), GetVersion());
     normal_font_ = CreateUiFont(fonts.normal);
     title_font_ = CreateUiFont(fonts.title);
 }
@@ -192,7 +192,14 @@ void CPelmarDlg::TraceDpiLevels() {
 void CPelmarDlg::ShowBasicPage() {
     // The page's controls are drawn by the page builder; until it exists the background is all
     // the page shows.
-    mouse_.SetUpOnFirstPage();
+    if (!basic_page_built_) {
+        mouse_.SetUpOnFirstPage();
+        if (first_run_flag_ == 0) {
+            captions_ = FirstRunCaptions(texts_);
+            WriteCaptions(paths_.settings, texts_.Text(TextRole::SettingsSectionName), captions_);
+            trace_.Trace("first-run captions written");
+        }
+    }
     page_ = PageState::Basic;
     basic_page_built_ = true;
     InvalidateRect(window_, nullptr, TRUE);
@@ -268,7 +275,8 @@ void CPelmarDlg::OpenFromTray() {
 
 void CPelmarDlg::ShowTrayMenu() {
     UniqueMenu menu(CreatePopupMenu());
-    AppendMenuW(menu.get(), MF_STRING, ID_TRAY_EXIT, Widen(exit_text_).c_str());
+    AppendMenuW(menu.get(), MF_STRING, ID_TRAY_EXIT,
+                Widen(texts_.Text(TextRole::TrayMenuExit)).c_str());
     POINT cursor{};
     GetCursorPos(&cursor);
     SetForegroundWindow(window_);

@@ -7,7 +7,9 @@
 #include <string>
 
 #include "app/device_event_balloon.h"
+#include "app/language_texts.h"
 #include "app/program_options.h"
+#include "app/settings_file.h"
 #include "app/startup_choices.h"
 #include "app/tray_actions.h"
 #include "app/win/mouse_link.h"
@@ -73,8 +75,9 @@ class CPelmarDlg {
     std::uint8_t first_run_flag_ = 0;
     ProfilePair profile_;
     std::string language_code_;
+    LanguageTexts texts_{Language::English};
     BalloonTexts balloon_texts_;
-    std::string exit_text_;
+    ButtonCaptions captions_;
     std::string skin_name_;
     std::string skin_directory_;
     Rgb text_colour_{0, 255, 0};
