@@ -94,10 +94,14 @@ void PacketTransport::WriteDataPhase(std::size_t length, std::span<const std::ui
 
 void PacketTransport::ReadDataPhase(std::size_t length, std::span<std::uint8_t> data) {
     const std::size_t report_size = std::max<std::size_t>(link_.input_length, kMinimumDataReport);
+    // Once one report of a phase fails to come, the mouse is not waited for again in that phase,
+    // so a silent mouse costs one time-out per command rather than one per report.
+    bool silent = !link_.command;
     for (std::size_t i = 0; i < DataReportCount(length); ++i) {
         std::vector<std::uint8_t> report(report_size, 0);
-        if (!link_.command || link_.command->ReadInput(report, kDataReportReadTimeout) == 0) {
+        if (!silent && link_.command->ReadInput(report, kDataReportReadTimeout) == 0) {
             std::fill(report.begin(), report.end(), std::uint8_t{0});
+            silent = true;
         }
         const std::size_t start = std::min(i * kDataReportPayload, data.size());
         const std::size_t count = std::min(kDataReportPayload, data.size() - start);
