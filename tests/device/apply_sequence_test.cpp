@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "device/dpi_codes.h"
 #include "fake_hid.h"
 #include "fake_mouse.h"
@@ -177,6 +179,57 @@ TEST_F(ApplySequenceTest, MouseThatAnswersButSendsNoDataCostsOneWaitPerRead) {
     EXPECT_EQ(wire_->read_timeouts.size(), 14u);
     EXPECT_EQ(mirror_.settings[0], SettingsBlock{});  // the missing data read as zeros
     EXPECT_EQ(persistence_.calls.size(), 2u);
+}
+
+}  // namespace
+}  // namespace corvanti
+
+namespace corvanti {
+namespace {
+
+// A mouse that answers every request with random bytes, random report sizes (some longer than
+// any buffer) and random amounts of data: Apply must neither crash nor hang nor write outside
+// the mirror, and must always finish with the save.
+TEST(ApplySequenceHostileMouse, GarbageAnswersNeverBreakTheRun) {
+    std::mt19937 random(11);
+    auto byte = [&] { return static_cast<std::uint8_t>(random() & 0xFF); };
+    for (int round = 0; round < 100; ++round) {
+        auto wire = std::make_shared<testing::Wire>();
+        wire->on_set_feature = [&](testing::Wire& w, const testing::Report&) {
+            if (random() % 4 == 0) {
+                return;  // no answer at all
+            }
+            testing::Report answer(random() % 40, 0);
+            std::generate(answer.begin(), answer.end(), byte);
+            w.feature_answers.push_back(answer);
+            for (std::size_t i = random() % 10; i > 0; --i) {
+                testing::Report input(random() % 80, 0);
+                std::generate(input.begin(), input.end(), byte);
+                w.input_reports.push_back(input);
+            }
+        };
+        LinkState link;
+        link.command = std::make_unique<testing::ScriptedCollection>(wire);
+        link.feature_length = static_cast<std::uint16_t>(random() % 20);
+        link.input_length = static_cast<std::uint16_t>(random() % 40);
+        link.output_length = static_cast<std::uint16_t>(random() % 40);
+        link.scrambling.store(static_cast<int>(random() % 2));
+        link.xor_key = HandshakeXorKey();
+        DeviceMirror mirror;
+        mirror.dpi_sensor_type = byte();
+        testing::RecordingClock clock;
+        testing::RecordingMessages trace;
+        PacketTransport transport(link, clock);
+        DeviceCommands commands(transport, mirror, clock, trace);
+        RecordingPersistence persistence(*wire);
+        ProfileRecord profile;
+        std::generate(profile.bytes().begin(), profile.bytes().end(), byte);
+        RunApply(profile, commands, persistence);
+        ASSERT_EQ(persistence.calls.size(), 2u) << round;
+        EXPECT_EQ(wire->Count(Kind::SetFeature), 40u);
+        EXPECT_EQ(wire->Count(Kind::Output), 59u);
+        EXPECT_LE(wire->read_timeouts.size(), 14u * 8u);
+    }
 }
 
 }  // namespace
