@@ -33,6 +33,8 @@ class EventReader {
     bool started() const { return thread_.joinable(); }
     bool resumed() const;
     // Ends the thread and waits for it (at most one poll interval after a delivery returns).
+    // A sink that hands events synchronously to another thread must not block on that thread
+    // while it is the one calling Stop, or the two wait for each other.
     void Stop();
 
   private:
