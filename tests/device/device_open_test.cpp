@@ -88,9 +88,8 @@ TEST(DeviceOpen, ProbeFailuresEndTheSearchWithTheirMessage) {
         rig.discovery.interfaces = {failing, MouseInterface("cmd", 0xFF00)};
         EXPECT_EQ(rig.Open(), !c.search_ends) << static_cast<int>(c.probe);
         if (c.message) {
-            EXPECT_EQ(
-                rig.messages.shown,
-                (std::vector<std::pair<std::string, std::string>>{{c.message, "Corvanti-Tarn"}}));
+            EXPECT_EQ(rig.messages.shown,
+                      (std::vector<testing::ShownMessage>{{c.message, "Corvanti-Tarn"}}));
         } else {
             EXPECT_TRUE(rig.messages.shown.empty());
         }

@@ -1,7 +1,7 @@
 #pragma once
 
 // Test doubles for the device link: a scripted HID wire that records every report crossing it,
-// a discovery over a fixed interface list, a recording clock and recording sinks.
+// a discovery over a fixed interface list, a recording clock and a recording event sink.
 
 #include <chrono>
 #include <cstdint>
@@ -18,6 +18,7 @@
 #include "device/device_event.h"
 #include "device/hid_transport.h"
 #include "device/pause_clock.h"
+#include "support/recording_messages.h"
 
 namespace corvanti::testing {
 
@@ -171,16 +172,6 @@ class RecordingEvents : public DeviceEventSink {
     void Deliver(DeviceEventCode code, std::uint8_t value) override {
         events.push_back({code, value});
     }
-};
-
-class RecordingMessages : public UserMessages, public TraceSink {
-  public:
-    std::vector<std::pair<std::string, std::string>> shown;
-    std::vector<std::string> traces;
-    void ShowMessage(std::string_view text, std::string_view caption) override {
-        shown.emplace_back(std::string(text), std::string(caption));
-    }
-    void Trace(std::string_view text) override { traces.emplace_back(text); }
 };
 
 inline HidInterfaceInfo MouseInterface(std::string path, std::uint16_t usage,
