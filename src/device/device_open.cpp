@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -99,7 +100,7 @@ bool OpenCommandChannel(LinkState& link, HidDiscovery& discovery, const HidInter
 // Once the command channel is open, the rest of the list is only searched for an event
 // channel listed after it; nothing found there can undo the open.
 void FindLateEventChannel(LinkState& link, HidDiscovery& discovery,
-                          const std::vector<HidInterfaceInfo>& rest) {
+                          std::span<const HidInterfaceInfo> rest) {
     for (const auto& info : rest) {
         if (info.probe == Probe::Ok && IsMouse(info) && IsEventChannel(info)) {
             OpenEventChannel(link, discovery, info);
@@ -142,9 +143,7 @@ bool OpenDevice(LinkState& link, HidDiscovery& discovery, UserMessages& messages
                 return false;
             }
             if (!event_open) {
-                FindLateEventChannel(
-                    link, discovery,
-                    {interfaces.begin() + static_cast<std::ptrdiff_t>(i) + 1, interfaces.end()});
+                FindLateEventChannel(link, discovery, std::span(interfaces).subspan(i + 1));
             }
             return true;
         }
