@@ -17,6 +17,18 @@ void PutPacket(std::vector<std::uint8_t>& report, const CommandPacket& packet) {
     std::copy(packet.begin(), packet.end(), report.begin() + kPacketOffset);
 }
 
+// Where report `index` of a data phase sits in a caller's block of `size` bytes; the last
+// reports of an over-long phase get an empty slice.
+struct DataSlice {
+    std::ptrdiff_t start;
+    std::size_t count;
+};
+
+DataSlice SliceOfReport(std::size_t index, std::size_t size) {
+    const std::size_t start = std::min(index * kDataReportPayload, size);
+    return {static_cast<std::ptrdiff_t>(start), std::min(kDataReportPayload, size - start)};
+}
+
 CommandPacket TakePacket(const std::vector<std::uint8_t>& report) {
     CommandPacket packet{};
     std::copy_n(report.begin() + kPacketOffset, kPacketSize, packet.begin());
@@ -81,10 +93,8 @@ void PacketTransport::WriteDataPhase(std::size_t length, std::span<const std::ui
     const std::size_t report_size = std::max<std::size_t>(link_.output_length, kMinimumDataReport);
     for (std::size_t i = 0; i < DataReportCount(length); ++i) {
         std::vector<std::uint8_t> report(report_size, 0);
-        const std::size_t start = std::min(i * kDataReportPayload, data.size());
-        const std::size_t count = std::min(kDataReportPayload, data.size() - start);
-        std::copy_n(data.begin() + static_cast<std::ptrdiff_t>(start), count,
-                    report.begin() + kPacketOffset);
+        const DataSlice slice = SliceOfReport(i, data.size());
+        std::copy_n(data.begin() + slice.start, slice.count, report.begin() + kPacketOffset);
         if (link_.command) {
             link_.command->WriteOutput(report);
         }
@@ -103,10 +113,8 @@ void PacketTransport::ReadDataPhase(std::size_t length, std::span<std::uint8_t> 
             std::fill(report.begin(), report.end(), std::uint8_t{0});
             silent = true;
         }
-        const std::size_t start = std::min(i * kDataReportPayload, data.size());
-        const std::size_t count = std::min(kDataReportPayload, data.size() - start);
-        std::copy_n(report.begin() + kPacketOffset, count,
-                    data.begin() + static_cast<std::ptrdiff_t>(start));
+        const DataSlice slice = SliceOfReport(i, data.size());
+        std::copy_n(report.begin() + kPacketOffset, slice.count, data.begin() + slice.start);
     }
 }
 
