@@ -7,7 +7,7 @@
 
 #include "app/program_options.h"
 #include "app/win/pelmar_app.h"
-#include "app/win/wide_text.h"
+#include "common/text_encoding.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ std::vector<std::string> CommandLineArguments() {
         return arguments;
     }
     for (int index = 1; index < count; ++index) {
-        arguments.push_back(corvanti::win::Narrow(wide[index]));
+        arguments.push_back(corvanti::WideToUtf8(wide[index]));
     }
     LocalFree(wide);
     return arguments;

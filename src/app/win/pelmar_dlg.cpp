@@ -7,7 +7,7 @@
 #include "app/balloon_texts.h"
 #include "app/settings_file.h"
 #include "app/win/resource_ids.h"
-#include "app/win/wide_text.h"
+#include "common/text_encoding.h"
 #include "profile/profile_file.h"
 
 namespace corvanti::win {
@@ -36,7 +36,7 @@ std::filesystem::path ExecutablePath() {
 UniqueFont CreateUiFont(const FontSpec& spec) {
     return UniqueFont(CreateFontW(spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE,
                                   ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                  DEFAULT_QUALITY, FF_SWISS, Widen(spec.face).c_str()));
+                                  DEFAULT_QUALITY, FF_SWISS, Utf8ToWide(spec.face).c_str()));
 }
 
 }  // namespace
@@ -168,8 +168,8 @@ void CPelmarDlg::LoadSettingsFile() {
 }
 
 void CPelmarDlg::LoadSkinAndSize() {
-    skin_directory_ = SkinDirectory(Narrow(paths_.executable.wstring()), skin_name_);
-    background_ = LoadBackgroundImage(Widen(skin_directory_ + kMainImageName));
+    skin_directory_ = SkinDirectory(WideToUtf8(paths_.executable.wstring()), skin_name_);
+    background_ = LoadBackgroundImage(Utf8ToWide(skin_directory_ + kMainImageName));
     SetWindowPos(window_, nullptr, 0, 0, background_.width, background_.height,
                  SWP_NOMOVE | SWP_NOZORDER);
     trace_.Trace("skin: " + skin_directory_ + " " + std::to_string(background_.width) + "x" +
@@ -276,7 +276,7 @@ void CPelmarDlg::OpenFromTray() {
 void CPelmarDlg::ShowTrayMenu() {
     UniqueMenu menu(CreatePopupMenu());
     AppendMenuW(menu.get(), MF_STRING, ID_TRAY_EXIT,
-                Widen(texts_.Text(TextRole::TrayMenuExit)).c_str());
+                Utf8ToWide(texts_.Text(TextRole::TrayMenuExit)).c_str());
     POINT cursor{};
     GetCursorPos(&cursor);
     SetForegroundWindow(window_);

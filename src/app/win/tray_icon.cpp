@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "app/win/wide_text.h"
+#include "common/text_encoding.h"
 
 namespace corvanti::win {
 namespace {
@@ -38,8 +38,8 @@ void TrayIcon::Add(HWND window, HICON icon) {
 
 void TrayIcon::ShowBalloon(const Balloon& balloon) {
     record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_INFO;
-    CopyCut(record_.szInfo, Widen(balloon.text));
-    CopyCut(record_.szInfoTitle, Widen(balloon.title));
+    CopyCut(record_.szInfo, Utf8ToWide(balloon.text));
+    CopyCut(record_.szInfoTitle, Utf8ToWide(balloon.title));
     record_.uTimeout = balloon.timeout_ms;
     record_.dwInfoFlags = NIIF_INFO;
     Shell_NotifyIconW(NIM_MODIFY, &record_);

@@ -2,18 +2,18 @@
 
 #include <string>
 
-#include "app/win/wide_text.h"
+#include "common/text_encoding.h"
 
 namespace corvanti::win {
 
 void DebugOutputTrace::Trace(std::string_view text) {
-    std::wstring line = Widen(text);
+    std::wstring line = Utf8ToWide(text);
     line += L'\n';
     OutputDebugStringW(line.c_str());
 }
 
 void MessageBoxMessages::ShowMessage(std::string_view text, std::string_view caption) {
-    MessageBoxW(owner_, Widen(text).c_str(), Widen(caption).c_str(), MB_OK);
+    MessageBoxW(owner_, Utf8ToWide(text).c_str(), Utf8ToWide(caption).c_str(), MB_OK);
 }
 
 }  // namespace corvanti::win
