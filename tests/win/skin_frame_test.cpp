@@ -316,6 +316,7 @@ TEST_F(SkinFrameTest, LoadPngBlendsPremultipliedAlphaAndReportsMissingFiles) {
         WriteOnePixelPng(folder / "half.png", Gdiplus::Color(128, 200, 100, 0));
     const auto clear = WriteOnePixelPng(folder / "clear.png", Gdiplus::Color(0, 255, 255, 255));
     RecordingMessages messages;
+    const bool was_cached = ImageCacheEnabled();
     for (bool cached : {false, true}) {
         EnableImageCache(cached);
         EXPECT_EQ(DrawOnto(RGB(0, 0, 0), half_orange, messages), RGB(100, 50, 0));
@@ -324,7 +325,7 @@ TEST_F(SkinFrameTest, LoadPngBlendsPremultipliedAlphaAndReportsMissingFiles) {
         EXPECT_EQ(DrawOnto(RGB(10, 20, 30), clear, messages), RGB(10, 20, 30));
         EXPECT_EQ(DrawOnto(RGB(10, 20, 30), folder / "missing.png", messages), RGB(10, 20, 30));
     }
-    EnableImageCache(false);
+    EnableImageCache(was_cached);
     EXPECT_EQ(messages.shown,
               (std::vector<Shown>(2, {"LoadPng---Load image failed.", "Corvanti-Tarn"})));
     EXPECT_FALSE(LoadPng(nullptr, half_orange.wstring(), 0, 0, messages));

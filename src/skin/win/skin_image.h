@@ -53,7 +53,8 @@ class SkinImageCache {
     std::map<std::wstring, std::unique_ptr<DecodedImage>> images_;
 };
 
-// The cache LoadPng draws from while enabled. Disabled, every draw reads the file anew.
+// The cache LoadPng draws from while enabled (the default). Disabled, every draw reads the
+// file anew. Clear it when the skin changes.
 SkinImageCache& ProcessImageCache();
 void EnableImageCache(bool enabled);
 bool ImageCacheEnabled();
