@@ -22,6 +22,7 @@ using std::min;
 #include "skin/win/skin_image.h"
 #include "skin/win/skinned_dialog_frame.h"
 #include "skin/win/wide_text.h"
+#include "support/recording_messages.h"
 
 namespace corvanti::skin {
 namespace {
@@ -46,19 +47,8 @@ const bool unmanaged_under_wine = [] {
     return true;
 }();
 
-struct Shown {
-    std::string text;
-    std::string caption;
-    bool operator==(const Shown&) const = default;
-};
-
-class RecordingMessages : public UserMessages {
-  public:
-    void ShowMessage(std::string_view text, std::string_view caption) override {
-        shown.push_back({std::string(text), std::string(caption)});
-    }
-    std::vector<Shown> shown;
-};
+using Shown = testing::ShownMessage;
+using testing::RecordingMessages;
 
 SkinContext ContextFor(const std::string& skin_name) {
     return {std::string(CORVANTI_SKINS_DIR) + "/" + skin_name, Rgb{255, 255, 255}, "EN"};
@@ -144,7 +134,7 @@ class ScriptedFrame : public SkinnedDialogFrame {
     std::size_t next_ = 0;
 };
 
-class SkinFrameTest : public testing::Test {
+class SkinFrameTest : public ::testing::Test {
   protected:
     GdiplusSession gdiplus_;
 };
