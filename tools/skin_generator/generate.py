@@ -24,17 +24,23 @@ DIALOG_SIZE = (400, 290)
 
 
 def brushed_backdrop(c, t):
-    """Window body: vertical gradient with a faint diagonal texture and a vignette."""
+    """Window body: vertical gradient with a faint diagonal texture and a vignette. Every
+    pixel is opaque, so it is written straight into the canvas."""
     w, h = c.width, c.height
-
-    def paint(x, y):
-        base = mix(t["body_top"], t["body_bottom"], y / (h - 1))
-        stripe = ((x + 2 * y) % 7 == 0) * t["texture"]
-        dx, dy = (x / w - 0.5) * 2, (y / h - 0.5) * 2
-        shade = 1.0 - 0.18 * clamp(dx * dx * 0.6 + dy * dy * 0.8)
-        return tuple(clamp(ch * shade / 255 + stripe) * 255 for ch in base), 1.0
-
-    c.pattern(0, 0, w, h, paint)
+    column_terms = [((x / w - 0.5) * 2) ** 2 * 0.6 for x in range(w)]
+    texture = t["texture"]
+    for y in range(h):
+        base = [ch / 255 for ch in mix(t["body_top"], t["body_bottom"], y / (h - 1))]
+        row_term = ((y / h - 0.5) * 2) ** 2 * 0.8
+        offset = y * w * 4
+        for x in range(w):
+            shade = 1.0 - 0.18 * min(1.0, column_terms[x] + row_term)
+            stripe = texture if (x + 2 * y) % 7 == 0 else 0.0
+            i = offset + x * 4
+            c.px[i] = min(1.0, base[0] * shade + stripe)
+            c.px[i + 1] = min(1.0, base[1] * shade + stripe)
+            c.px[i + 2] = min(1.0, base[2] * shade + stripe)
+            c.px[i + 3] = 1.0
 
 
 def window_chrome(c, t, title, title_scale):

@@ -20,15 +20,6 @@ def mix(a, b, t):
     return tuple(a[i] + (b[i] - a[i]) * t for i in range(len(a)))
 
 
-def rounded_box_distance(px, py, cx, cy, half_w, half_h, radius):
-    """Signed distance from a point to a rounded box (negative inside)."""
-    qx = abs(px - cx) - half_w + radius
-    qy = abs(py - cy) - half_h + radius
-    outside = math.hypot(max(qx, 0.0), max(qy, 0.0))
-    inside = min(max(qx, qy), 0.0)
-    return outside + inside - radius
-
-
 class Canvas:
     def __init__(self, width, height, colour=(0, 0, 0, 0)):
         self.width = width
@@ -59,16 +50,29 @@ class Canvas:
             min(self.height, int(math.ceil(y1))),
         )
 
-    def shape(self, x0, y0, x1, y1, radius, paint, opacity=1.0, margin=0.0):
+    def shape(self, x0, y0, x1, y1, radius, paint, opacity=1.0, margin=0.0, band=None):
         """Fills a rounded rectangle [x0,x1)x[y0,y1); paint(x, y, distance) gives (rgb, alpha)
-        for each pixel, alpha already including any coverage the painter wants."""
+        for each pixel, alpha already including any coverage the painter wants. A painter that
+        only touches pixels within band of the edge (outlines, glows) passes it, and the
+        interior is skipped."""
         cx, cy = (x0 + x1) / 2, (y0 + y1) / 2
         hw, hh = (x1 - x0) / 2, (y1 - y0) / 2
         radius = min(radius, hw, hh)
         bx0, by0, bx1, by1 = self._box(x0 - margin, y0 - margin, x1 + margin, y1 + margin)
+        inset = None if band is None else band + radius + 2
         for y in range(by0, by1):
-            for x in range(bx0, bx1):
-                d = rounded_box_distance(x + 0.5, y + 0.5, cx, cy, hw, hh, radius)
+            columns = range(bx0, bx1)
+            if inset is not None and y0 + inset < y < y1 - inset:
+                left_end = min(bx1, int(x0 + inset) + 1)
+                right_start = max(left_end, int(x1 - inset))
+                columns = list(range(bx0, left_end)) + list(range(right_start, bx1))
+            qy = abs(y + 0.5 - cy) - hh + radius
+            for x in columns:
+                qx = abs(x + 0.5 - cx) - hw + radius
+                if qx > 0.0 and qy > 0.0:
+                    d = math.sqrt(qx * qx + qy * qy) - radius
+                else:
+                    d = (qx if qx > qy else qy) - radius
                 result = paint(x, y, d)
                 if result is not None:
                     rgb, alpha = result
@@ -78,12 +82,16 @@ class Canvas:
         """Anti-aliased rounded rectangle with a vertical gradient from top to bottom."""
         bottom = bottom or top
         span = max(1.0, y1 - y0 - 1)
+        row_colours = {}
 
         def paint(x, y, d):
             cover = clamp(0.5 - d)
             if cover <= 0:
                 return None
-            return mix(top, bottom, clamp((y - y0) / span)), cover
+            colour = row_colours.get(y)
+            if colour is None:
+                colour = row_colours[y] = mix(top, bottom, clamp((y - y0) / span))
+            return colour, cover
 
         self.shape(x0, y0, x1, y1, radius, paint, opacity)
 
@@ -92,7 +100,7 @@ class Canvas:
             cover = clamp(0.5 - abs(d + width / 2) + width / 2)
             return (rgb, cover) if cover > 0 else None
 
-        self.shape(x0, y0, x1, y1, radius, paint, opacity)
+        self.shape(x0, y0, x1, y1, radius, paint, opacity, band=width + 1)
 
     def glow(self, x0, y0, x1, y1, radius, rgb, reach, strength=1.0):
         """Soft light that fades outward from the edge of a rounded rectangle."""
@@ -102,7 +110,7 @@ class Canvas:
                 return None
             return rgb, strength * (1.0 - clamp(d / reach)) ** 2
 
-        self.shape(x0, y0, x1, y1, radius, paint, margin=reach)
+        self.shape(x0, y0, x1, y1, radius, paint, margin=reach, band=1)
 
     def inner_glow(self, x0, y0, x1, y1, radius, rgb, reach, strength=1.0):
         def paint(x, y, d):
@@ -110,7 +118,7 @@ class Canvas:
                 return None
             return rgb, strength * clamp(0.5 - d) * (1.0 - clamp(-d / reach)) ** 2
 
-        self.shape(x0, y0, x1, y1, radius, paint)
+        self.shape(x0, y0, x1, y1, radius, paint, band=reach + 1)
 
     def line(self, ax, ay, bx, by, rgb, width=1.0, opacity=1.0):
         """Anti-aliased capsule from a to b."""
