@@ -179,9 +179,12 @@ TEST_F(SkinFrameTest, HoverShowsTheOverImageUntilThePointerLeaves) {
     const ClientPoint cancel_spot{kFrameCancelArea.right - 6, kFrameCancelArea.top + 10};
     COLORREF ok_normal = 0, ok_hot = 0, ok_after_swap = 0, cancel_hot = 0, ok_left = 0;
     bool cancel_flag_after_swap = false;
+    const ClientPoint soft_corner{kFrameOkArea.left + 1, kFrameOkArea.top + 1};
+    COLORREF corner_normal = 0, corner_after_hovers = 1;
     ScriptedFrame frame(SkinDialogKind::kSingleKey, ContextFor("Default"), {},
                         {[&](ScriptedFrame& f) {
                              ok_normal = f.PixelAt(ok_spot);
+                             corner_normal = f.PixelAt(soft_corner);
                              f.Hover({200, 260});
                              ok_hot = f.PixelAt(ok_spot);
                              f.Hover({300, 260});
@@ -190,6 +193,12 @@ TEST_F(SkinFrameTest, HoverShowsTheOverImageUntilThePointerLeaves) {
                              cancel_flag_after_swap = f.hover().IsHot(FrameButton::kCancel);
                              f.MoveTo({50, 100});
                              ok_left = f.PixelAt(ok_spot);
+                             // Soft corners must not pile up over repeated hovers.
+                             for (int i = 0; i < 3; ++i) {
+                                 f.Hover({200, 260});
+                                 f.MoveTo({50, 100});
+                             }
+                             corner_after_hovers = f.PixelAt(soft_corner);
                          },
                          [&](ScriptedFrame& f) {
                              f.Click({360, 10});
@@ -200,6 +209,7 @@ TEST_F(SkinFrameTest, HoverShowsTheOverImageUntilThePointerLeaves) {
     EXPECT_EQ(cancel_hot, ok_hot) << "both buttons share the over image";
     EXPECT_TRUE(cancel_flag_after_swap);
     EXPECT_EQ(ok_left, ok_normal);
+    EXPECT_EQ(corner_after_hovers, corner_normal);
     EXPECT_FALSE(frame.hover().IsHot(FrameButton::kCancel));
 }
 
