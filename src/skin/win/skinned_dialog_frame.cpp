@@ -216,6 +216,8 @@ BOOL SkinnedDialogFrame::OnInitDialog() {
 bool SkinnedDialogFrame::LoadBackground() {
     const std::wstring path =
         WidenUtf8(SkinImagePath(skin_path_, SkinDialogInfoOf(kind_).background_image));
+    background_.Reset();
+    canvas_.Reset();
     std::optional<DecodedImage> image = DecodeImage(path);
     background_size_ = image ? SIZE{image->width, image->height} : SIZE{0, 0};
     SetWindowPos(hwnd_, nullptr, 0, 0, background_size_.cx, background_size_.cy,
