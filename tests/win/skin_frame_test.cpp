@@ -309,6 +309,42 @@ TEST_F(SkinFrameTest, DropdownListOpensScrollsChoosesAndClosesOutside) {
     EXPECT_TRUE(closed_by_outside_click);
 }
 
+TEST_F(SkinFrameTest, ColoursOnlyTheChildKindsItNames) {
+    struct Answer {
+        bool brush = false;
+        COLORREF text = 0;
+        int mode = 0;
+        COLORREF background = 0;
+    };
+    Answer edit, list_box;
+    FrameOptions options;
+    options.child_colours = ChildColourRule{.statics = true, .edits = true};
+    ScriptedFrame frame(
+        SkinDialogKind::kFireKey, ContextFor("Default"), options, {[&](ScriptedFrame& f) {
+            WindowDc screen(nullptr);
+            OwnedMemoryDc dc(CreateCompatibleDC(screen.get()));
+            const auto ask = [&](UINT message) {
+                SetTextColor(dc.get(), RGB(1, 2, 3));
+                SetBkColor(dc.get(), RGB(4, 5, 6));
+                SetBkMode(dc.get(), OPAQUE);
+                const LRESULT brush =
+                    SendMessageW(f.hwnd(), message, reinterpret_cast<WPARAM>(dc.get()), 0);
+                return Answer{brush != 0, GetTextColor(dc.get()), GetBkMode(dc.get()),
+                              GetBkColor(dc.get())};
+            };
+            edit = ask(WM_CTLCOLOREDIT);
+            list_box = ask(WM_CTLCOLORLISTBOX);
+            f.Click({360, 10});
+        }});
+    EXPECT_EQ(frame.RunScript(), kDialogCancel);
+    EXPECT_TRUE(edit.brush);
+    EXPECT_EQ(edit.text, RGB(255, 255, 255));
+    EXPECT_EQ(edit.mode, TRANSPARENT);
+    EXPECT_EQ(edit.background, RGB(0x28, 0x28, 0x28));
+    // List boxes are not named here: the dialog manager's defaults answer.
+    EXPECT_EQ(list_box.text, GetSysColor(COLOR_WINDOWTEXT));
+}
+
 // ---- LoadPng
 
 std::filesystem::path WriteOnePixelPng(const std::filesystem::path& path, Gdiplus::Color colour) {
