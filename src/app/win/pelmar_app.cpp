@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "app/win/pelmar_dlg.h"
-#include "app/win/skin_background.h"
+#include "skin/win/skin_image.h"
 
 namespace corvanti::win {
 namespace {
@@ -27,7 +27,7 @@ int CPelmarApp::Run() {
     if (!RegisterWindowClass()) {
         return 0;
     }
-    GdiplusSession gdiplus;
+    skin::GdiplusSession gdiplus;
     CPelmarDlg main_window(instance_, options_);
     main_window.RunModal();
     return 0;

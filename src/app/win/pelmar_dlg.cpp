@@ -3,6 +3,7 @@
 #include <dbt.h>
 
 #include <string>
+#include <utility>
 
 #include "app/balloon_texts.h"
 #include "app/settings_file.h"
@@ -169,7 +170,8 @@ void CPelmarDlg::LoadSettingsFile() {
 
 void CPelmarDlg::LoadSkinAndSize() {
     skin_directory_ = SkinDirectory(WideToUtf8(paths_.executable.wstring()), skin_name_);
-    background_ = LoadBackgroundImage(Utf8ToWide(skin_directory_ + kMainImageName));
+    auto decoded = skin::DecodeImage(Utf8ToWide(skin_directory_ + kMainImageName));
+    background_ = decoded ? std::move(*decoded) : skin::DecodedImage{};
     SetWindowPos(window_, nullptr, 0, 0, background_.width, background_.height,
                  SWP_NOMOVE | SWP_NOZORDER);
     trace_.Trace("skin: " + skin_directory_ + " " + std::to_string(background_.width) + "x" +
@@ -215,7 +217,7 @@ BOOL CPelmarDlg::OnNcPaint() {
 }
 
 BOOL CPelmarDlg::OnEraseBackground(HDC dc) {
-    if (!background_.bitmap.valid()) {
+    if (!background_.bitmap) {
         return FALSE;
     }
     UniqueMemoryDc memory(CreateCompatibleDC(dc));

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "app/device_event_balloon.h"
@@ -13,12 +14,12 @@
 #include "app/startup_choices.h"
 #include "app/tray_actions.h"
 #include "app/win/mouse_link.h"
-#include "app/win/skin_background.h"
 #include "app/win/tray_icon.h"
 #include "app/win/win_owners.h"
 #include "app/win/windows_messages.h"
 #include "profile/profile_paths.h"
 #include "profile/profile_record.h"
+#include "skin/win/skin_image.h"
 
 namespace corvanti::win {
 
@@ -81,7 +82,7 @@ class CPelmarDlg {
     std::string skin_name_;
     std::string skin_directory_;
     Rgb text_colour_{0, 255, 0};
-    BackgroundImage background_;
+    skin::DecodedImage background_;  // 0 by 0 when main.png cannot be loaded
     UniqueFont normal_font_;
     UniqueFont title_font_;
 
