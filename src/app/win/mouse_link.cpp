@@ -57,9 +57,6 @@ void MouseLink::OnDeviceChange(WPARAM change, LPARAM data, bool& hide_window) {
     if (outcome.resume_reader) {
         reader_.Resume();
     }
-    if (outcome.handled && mirror_.sensor.sensor_type != 0) {
-        sensor_type_ = mirror_.sensor.sensor_type;
-    }
     hide_window = outcome.hide_main_window;
 }
 
