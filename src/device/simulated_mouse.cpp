@@ -9,8 +9,6 @@ namespace {
 constexpr std::string_view kInterfaceClassSuffix = "#{4d1e55b2-f16f-11cf-88cb-001111000030}";
 constexpr std::uint16_t kVersion = 0x0100;
 constexpr std::size_t kMinEventLength = 4;  // id, code, unused byte, value
-constexpr std::size_t kEventCodeByte = 1;
-constexpr std::size_t kEventValueByte = 3;
 constexpr std::uint8_t kReportRateEvent = 5;
 
 std::string InterfacePath(std::string_view device) {
@@ -254,10 +252,9 @@ void SimulatedMouse::QueuePressLocked(ButtonPress press) {
     if (press.code == kReportRateEvent) {
         SaveLocked();
     }
-    std::vector<std::uint8_t> report(options_.event_input_length, 0);
-    report[0] = kEventReportId;
-    report[kEventCodeByte] = press.code;
-    report[kEventValueByte] = press.value;
+    // id, code, an unused byte, value; zeros up to the channel's input length
+    std::vector<std::uint8_t> report = {kEventReportId, press.code, 0x00, press.value};
+    report.resize(options_.event_input_length, 0x00);
     events_.push_back(std::move(report));
     changed_.notify_all();
 }

@@ -235,7 +235,9 @@ bool SimulatedMouseFirmware::ReceiveData(std::span<const std::uint8_t> data) {
     if (write.data.size() < write.length) {
         return false;
     }
-    FindWriteCommand(write.packet[0])->apply(state_, write.packet, write.data);
+    if (const WriteCommand* command = FindWriteCommand(write.packet[0])) {
+        command->apply(state_, write.packet, write.data);
+    }
     pending_write_.reset();
     return true;
 }

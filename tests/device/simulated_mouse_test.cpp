@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/atomic_file.h"
 #include "common/hex_text.h"
 #include "device/scrambler.h"
 
@@ -132,11 +133,18 @@ std::shared_ptr<SimulatedMouse> MakeMouse(SimulatedMouseOptions options = {}) {
     return mouse;
 }
 
+std::string ReadText(const std::filesystem::path& path) {
+    const auto bytes = ReadWholeFile(path, 1 << 20);
+    return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
+}
+
 std::vector<std::string> ReadLines(const std::filesystem::path& path) {
-    std::ifstream in(path);
     std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
+    const std::string text = ReadText(path);
+    std::string_view rest = text;
+    for (std::size_t end = rest.find('\n'); end != std::string_view::npos; end = rest.find('\n')) {
+        lines.emplace_back(rest.substr(0, end));
+        rest.remove_prefix(end + 1);
     }
     return lines;
 }
@@ -590,15 +598,13 @@ TEST(SimulatedMouseTest, StateFileFollowsEveryCompletedWriteAndIsLoadedAgain) {
 
 TEST(SimulatedMouseTest, BrokenStateFileIsRefusedAndKept) {
     const auto path = TempPath("broken.state");
-    std::ofstream(path) << "sensor-block 00\n";
+    std::ofstream(path, std::ios::binary) << "sensor-block 00\n";
     SimulatedMouseOptions options;
     options.state_path = path;
     std::string error;
     EXPECT_EQ(SimulatedMouse::Create(options, error), nullptr);
     EXPECT_NE(error.find("sensor-block"), std::string::npos) << error;
-    std::ifstream in(path);
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(content, "sensor-block 00\n");
+    EXPECT_EQ(ReadText(path), "sensor-block 00\n");
     std::filesystem::remove(path);
 }
 
@@ -606,14 +612,16 @@ TEST(SimulatedMouseTest, TrafficLogRecordsEveryReportAsItCrossed) {
     const auto path = TempPath("traffic.log");
     SimulatedMouseOptions options;
     options.traffic_log_path = path;
-    auto mouse = MakeMouse(options);
-    ProgramSide program(mouse);
-    program.Accept();
-    program.Write(Packet({0x10, 0x01, 24}), Filled(24, 0xA0));
-    program.Read(Packet({0x83}));
-    mouse->Press({7, 1});
-    std::array<std::uint8_t, 5> event{};
-    program.events().ReadInput(event, 0ms);
+    {
+        auto mouse = MakeMouse(options);
+        ProgramSide program(mouse);
+        program.Accept();
+        program.Write(Packet({0x10, 0x01, 24}), Filled(24, 0xA0));
+        program.Read(Packet({0x83}));
+        mouse->Press({7, 1});
+        std::array<std::uint8_t, 5> event{};
+        program.events().ReadInput(event, 0ms);
+    }  // the log is closed with the mouse
 
     const auto wire = [](const CommandPacket& plain) {
         return "00" + ToHex(Scramble(plain, HandshakeXorKey()));
