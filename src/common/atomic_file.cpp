@@ -1,6 +1,7 @@
 #include "common/atomic_file.h"
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -24,13 +25,16 @@ fs::path TemporarySibling(const fs::path& path) {
 
 std::error_code WriteAndFlush(const fs::path& path, std::span<const std::uint8_t> bytes) {
     std::FILE* file = nullptr;
+    errno = 0;
 #ifdef _WIN32
     file = _wfopen(path.c_str(), L"wb");
 #else
     file = std::fopen(path.c_str(), "wb");
 #endif
     if (file == nullptr) {
-        return std::make_error_code(std::errc::permission_denied);
+        // The reason (missing folder, no permission) is what the user's error box reports.
+        const int reason = errno != 0 ? errno : EACCES;
+        return {reason, std::generic_category()};
     }
     const std::size_t written =
         bytes.empty() ? 0 : std::fwrite(bytes.data(), 1, bytes.size(), file);

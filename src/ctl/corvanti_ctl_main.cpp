@@ -1,6 +1,10 @@
-#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
 
-int main() {
-    std::puts("corvanti-ctl");
-    return 0;
+#include "ctl/ctl_commands.h"
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    return corvanti::RunCtlCommand(arguments, std::cout, std::cerr);
 }

@@ -27,6 +27,16 @@ constexpr std::uint8_t kShiftDpiCode = 4;  // the only DPI-switch code that carr
 // "Triple-click" is a fire key of the left button: speed 34, three shots.
 constexpr KeyFunctionWord kTripleClickWord = {kClassFireKey, kMouseLeft, 0x22, 0x03};
 
+constexpr std::array<std::string_view, kFunctionTypeCount> kFunctionTypeNames = {
+    "Left Click", "Right Click", "Mid Click", "Forward",    "Backward", "Triple-click",
+    "DPI Switch", "RGB On/Off",  "Windows",   "Multimedia", "Fire Key", "Single Key",
+    "Combo Key",  "Macro Key",   "Shift",     "Key Off",
+};
+
+// Position in the secondary DPI list plus one is the stored code.
+constexpr std::array<std::string_view, 4> kDpiSwitchNames = {"DPI +", "DPI -", "DPI Loop",
+                                                             "Shift DPI"};
+
 constexpr std::size_t kFixedPosition14 = 14;
 constexpr std::size_t kFixedPosition15 = 15;
 
@@ -41,6 +51,17 @@ void StoreWord(KeyMatrix& matrix, std::size_t position, const KeyFunctionWord& w
 }
 
 }  // namespace
+
+std::string_view FunctionTypeName(std::uint8_t type) {
+    return type < kFunctionTypeNames.size() ? kFunctionTypeNames[type] : std::string_view{};
+}
+
+std::string_view DpiSwitchName(std::uint8_t code) {
+    if (code < 1 || code > kDpiSwitchNames.size()) {
+        return {};
+    }
+    return kDpiSwitchNames[code - 1u];
+}
 
 KeyFunctionWord KeyFunctionWordOf(const ProfileRecord& record, KeyMode mode, std::size_t slot) {
     const auto field = [&](SlotField f) { return record.slot(mode, f, slot); };

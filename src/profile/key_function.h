@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "profile/profile_record.h"
 
@@ -36,6 +37,14 @@ enum class FunctionType : std::uint8_t {
     KeyOff = 15,
 };
 inline constexpr std::size_t kFunctionTypeCount = 16;
+
+// The English entry of a function type in the function list ("Left Click" ... "Key Off");
+// empty for a type above 15.
+std::string_view FunctionTypeName(std::uint8_t type);
+
+// The entry of a DPI-switch code in the secondary DPI list: 1 "DPI +", 2 "DPI -", 3 "DPI Loop",
+// 4 "Shift DPI"; empty for any other code.
+std::string_view DpiSwitchName(std::uint8_t code);
 
 // Key-matrix position of button slots 0-9.
 inline constexpr std::array<std::size_t, kMouseButtonCount> kKeyMatrixPositionOfSlot = {
