@@ -11,7 +11,6 @@ void RealPauseClock::Pause(std::chrono::milliseconds duration) {
         std::this_thread::sleep_until(deadline - kSpinMargin);
     }
     while (Clock::now() < deadline) {
-        std::this_thread::yield();
     }
 }
 
