@@ -11,8 +11,9 @@ constexpr DWORD CREATE_WAITABLE_TIMER_HIGH_RESOLUTION = 0x00000002;
 #endif
 
 // The coarse wait ends this long before the deadline; the spin covers the rest and absorbs
-// the wait's own lateness.
-constexpr std::chrono::microseconds kSpinMargin{500};
+// the wait's own lateness, which reaches most of a millisecond on a busy machine (a shorter
+// margin made the pauses of a full write about a fifth longer than asked).
+constexpr std::chrono::microseconds kSpinMargin{1000};
 
 long long CounterNow() {
     LARGE_INTEGER now;
