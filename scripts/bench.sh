@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 source scripts/ensure-tools.sh
 source scripts/wine-env.sh
 
-benchmarks=(pause_clock_bench)
+benchmarks=(pause_clock_bench apply_bench)
 
 echo "== native"
 cmake --preset native >/dev/null
