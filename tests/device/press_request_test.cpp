@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/scratch_folder.h"
+
 namespace corvanti {
 namespace {
 
@@ -25,7 +27,8 @@ TEST(PressRequestTest, TakesWellFormedLinesAndSkipsTheRest) {
 }
 
 TEST(PressRequestTest, FileIsConsumedOnce) {
-    const auto path = std::filesystem::path(testing::TempDir()) / "press_request_test.press";
+    const testing::ScratchFolder scratch;
+    const auto path = scratch / "press_request_test.press";
     std::ofstream(path) << "7 3\n";
     EXPECT_EQ(TakePressRequests(path), (std::vector<ButtonPress>{{7, 3}}));
     EXPECT_FALSE(std::filesystem::exists(path));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/scratch_folder.h"
+
 #include <chrono>
 #include <fstream>
 
@@ -51,10 +53,6 @@ class CountingPersistence : public ApplyPersistence {
     int saves = 0;
     int captions = 0;
 };
-
-std::filesystem::path TempPath(const std::string& name) {
-    return std::filesystem::path(testing::TempDir()) / name;
-}
 
 std::vector<std::string> ReadLines(const std::filesystem::path& path) {
     const auto bytes = ReadWholeFile(path, 16u << 20);
@@ -218,7 +216,8 @@ TEST(SimulatedApplyTest, LightingMergeAgainstWhatTheMouseHolds) {
 }
 
 TEST(SimulatedApplyTest, TrafficOfOneApplyAndTwoInARow) {
-    const auto log_path = TempPath("apply_traffic.log");
+    const testing::ScratchFolder scratch;
+    const auto log_path = scratch / "apply_traffic.log";
     std::vector<std::string> lines;
     std::size_t marks[4] = {};
     {
@@ -250,7 +249,6 @@ TEST(SimulatedApplyTest, TrafficOfOneApplyAndTwoInARow) {
     // lighting-detail request carries such an answer); from then on every run is the same.
     EXPECT_EQ(run(2), run(1));
     EXPECT_NE(run(1), first);
-    std::filesystem::remove(log_path);
 }
 
 TEST(SimulatedApplyTest, MousePulledOutMidwayEndsTheApplyPromptlyAndTheProfileIsSaved) {

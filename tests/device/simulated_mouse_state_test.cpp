@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/scratch_folder.h"
+
 namespace corvanti {
 namespace {
 
@@ -65,7 +67,8 @@ TEST(SimulatedMouseStateTest, RejectsMalformedText) {
 }
 
 TEST(SimulatedMouseStateTest, FileRoundTripAndOversizedFile) {
-    const auto path = std::filesystem::path(testing::TempDir()) / "mouse_state_test.state";
+    const testing::ScratchFolder scratch;
+    const auto path = scratch / "mouse_state_test.state";
     const SimulatedMouseState state = DistinctState();
     ASSERT_FALSE(SaveMouseState(path, state));
     std::string error;
@@ -73,7 +76,6 @@ TEST(SimulatedMouseStateTest, FileRoundTripAndOversizedFile) {
 
     std::ofstream(path) << std::string(1 << 20, '#');
     EXPECT_FALSE(LoadMouseState(path, error).has_value());
-    std::filesystem::remove(path);
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/scratch_folder.h"
+
 #include "common/atomic_file.h"
 #include "common/hex_text.h"
 #include "device/scrambler.h"
@@ -19,10 +21,6 @@ using Bytes = std::vector<std::uint8_t>;
 
 constexpr CommandPacket kHandshake = {0x00, 0xAA, 0xDD, 0x3B, 0x62, 0x00, 0x00, 0xDB};
 constexpr auto kShortWait = 5ms;
-
-std::filesystem::path TempPath(const std::string& name) {
-    return std::filesystem::path(testing::TempDir()) / name;
-}
 
 CommandPacket Packet(std::initializer_list<std::uint8_t> bytes) {
     CommandPacket packet{};
@@ -451,19 +449,19 @@ TEST(SimulatedMouseTest, EventReaderThreadRunsBesideCommandTraffic) {
 }
 
 TEST(SimulatedMouseTest, PressRequestFileIsPickedUpByAWaitingReader) {
-    const auto state_path = TempPath("press_pickup.state");
-    std::filesystem::remove(state_path);
+    const testing::ScratchFolder scratch;
+    const auto state_path = scratch / "press_pickup.state";
     SimulatedMouseOptions options;
     options.state_path = state_path;
     auto mouse = MakeMouse(options);
     ProgramSide program(mouse);
     const auto press_path = SimulatedMouse::PressRequestPath(state_path);
-    EXPECT_EQ(press_path, TempPath("press_pickup.state.press"));
+    EXPECT_EQ(press_path, scratch / "press_pickup.state.press");
 
     // Written beside and renamed into place, so the reader never sees a half-written file.
     std::thread writer([&] {
         std::this_thread::sleep_for(20ms);
-        const auto partial = TempPath("press_pickup.partial");
+        const auto partial = scratch / "press_pickup.partial";
         std::ofstream(partial) << "7 2\n9 3\n";
         std::filesystem::rename(partial, press_path);
     });
@@ -478,7 +476,6 @@ TEST(SimulatedMouseTest, PressRequestFileIsPickedUpByAWaitingReader) {
     EXPECT_EQ(report[3], 3);
     EXPECT_FALSE(std::filesystem::exists(press_path)) << "a request is consumed once read";
     EXPECT_EQ(program.events().ReadInput(report, 0ms), 0u);
-    std::filesystem::remove(state_path);
 }
 
 // --- Faults -----------------------------------------------------------------------------------
@@ -574,8 +571,8 @@ TEST(SimulatedMouseTest, UnplugWakesAWaitingEventReader) {
 // --- Persistence and traffic log --------------------------------------------------------------
 
 TEST(SimulatedMouseTest, StateFileFollowsEveryCompletedWriteAndIsLoadedAgain) {
-    const auto path = TempPath("persist.state");
-    std::filesystem::remove(path);
+    const testing::ScratchFolder scratch;
+    const auto path = scratch / "persist.state";
     SimulatedMouseOptions options;
     options.state_path = path;
     options.sensor_type = 3;
@@ -593,11 +590,11 @@ TEST(SimulatedMouseTest, StateFileFollowsEveryCompletedWriteAndIsLoadedAgain) {
     auto reopened = MakeMouse(options);
     EXPECT_EQ(reopened->state(), mouse->state());
     EXPECT_EQ(reopened->state().sensor_type(), 3);
-    std::filesystem::remove(path);
 }
 
 TEST(SimulatedMouseTest, BrokenStateFileIsRefusedAndKept) {
-    const auto path = TempPath("broken.state");
+    const testing::ScratchFolder scratch;
+    const auto path = scratch / "broken.state";
     std::ofstream(path, std::ios::binary) << "sensor-block 00\n";
     SimulatedMouseOptions options;
     options.state_path = path;
@@ -605,11 +602,11 @@ TEST(SimulatedMouseTest, BrokenStateFileIsRefusedAndKept) {
     EXPECT_EQ(SimulatedMouse::Create(options, error), nullptr);
     EXPECT_NE(error.find("sensor-block"), std::string::npos) << error;
     EXPECT_EQ(ReadText(path), "sensor-block 00\n");
-    std::filesystem::remove(path);
 }
 
 TEST(SimulatedMouseTest, TrafficLogRecordsEveryReportAsItCrossed) {
-    const auto path = TempPath("traffic.log");
+    const testing::ScratchFolder scratch;
+    const auto path = scratch / "traffic.log";
     SimulatedMouseOptions options;
     options.traffic_log_path = path;
     {
@@ -639,7 +636,6 @@ TEST(SimulatedMouseTest, TrafficLogRecordsEveryReportAsItCrossed) {
     EXPECT_EQ(ReadLines(path), expected);
     EXPECT_EQ(handshake.size(), 18u);
     EXPECT_EQ(handshake.find_first_of("ABCDEF"), std::string::npos);
-    std::filesystem::remove(path);
 }
 
 }  // namespace
