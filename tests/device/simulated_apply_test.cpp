@@ -266,6 +266,37 @@ TEST(SimulatedApplyTest, MousePulledOutMidwayEndsTheApplyPromptlyAndTheProfileIs
     }
 }
 
+// A mouse that turns faulty after acceptance: the Apply still runs through, the mouse's
+// answers never reach past the program's blocks, and the profile is saved.
+TEST(SimulatedApplyTest, FaultyAnswersDoNotStopOrCorruptTheApply) {
+    const struct {
+        const char* what;
+        AnswerFault fault;
+        bool answering;
+    } cases[] = {
+        {"garbage", AnswerFault::Garbage, true},
+        {"over-long lengths", AnswerFault::OverlongLength, true},
+        {"no answer", AnswerFault::None, false},
+    };
+    for (const auto& c : cases) {
+        auto mouse = MakeMouse({});
+        SimulatedLink program(mouse);
+        ASSERT_TRUE(program.link.connected_now());
+        mouse->SetAnswerFault(c.fault);
+        mouse->SetAnswering(c.answering);
+        const ProfileRecord profile = SampleProfile();
+        const auto start = std::chrono::steady_clock::now();
+        program.Apply(profile);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, 10s) << c.what;
+        EXPECT_EQ(program.persistence.saves, 1) << c.what;
+        // The writes still carry the profile, whatever the reads brought.
+        EXPECT_EQ(mouse->state().key_matrices[0], BuildKeyMatrix(profile, KeyMode::A)) << c.what;
+        const auto expected = profile.macro_block(11);
+        EXPECT_TRUE(std::equal(expected.begin(), expected.end(), mouse->state().macros[11].begin()))
+            << c.what;
+    }
+}
+
 TEST(SimulatedApplyTest, OnlyAMouseAnsweringTheScrambledHandshakeIsAccepted) {
     const struct {
         HandshakeStyle style;
