@@ -1,0 +1,267 @@
+#include "device/win/hid_backend.h"
+
+// clang-format off
+#include <windows.h>
+#include <setupapi.h>
+// The HID library's headers declare C functions without saying so.
+extern "C" {
+#include <hidsdi.h>
+#include <hidpi.h>
+}
+#include <initguid.h>
+#include <hidclass.h>
+// clang-format on
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <span>
+
+#include "device/win/unique_handle.h"
+
+namespace corvanti {
+
+namespace {
+
+// How long a write of one output report may take before it is given up.
+constexpr DWORD kWriteTimeoutMs = 1000;
+
+std::wstring WideFromUtf8(const std::string& text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int size =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(std::max(size, 0)), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
+    return wide;
+}
+
+std::string Utf8FromWide(const wchar_t* wide) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 1) {
+        return {};
+    }
+    std::string text(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), size, nullptr, nullptr);
+    text.resize(static_cast<std::size_t>(size - 1));  // without the terminating zero
+    return text;
+}
+
+class DeviceInfoSet {
+  public:
+    explicit DeviceInfoSet(HDEVINFO set) : set_(set) {}
+    ~DeviceInfoSet() {
+        if (valid()) {
+            SetupDiDestroyDeviceInfoList(set_);
+        }
+    }
+    DeviceInfoSet(const DeviceInfoSet&) = delete;
+    DeviceInfoSet& operator=(const DeviceInfoSet&) = delete;
+    bool valid() const { return set_ != INVALID_HANDLE_VALUE; }
+    HDEVINFO get() const { return set_; }
+
+  private:
+    HDEVINFO set_;
+};
+
+class PreparsedData {
+  public:
+    explicit PreparsedData(HANDLE device) {
+        if (!HidD_GetPreparsedData(device, &data_)) {
+            data_ = nullptr;
+        }
+    }
+    ~PreparsedData() {
+        if (data_ != nullptr) {
+            HidD_FreePreparsedData(data_);
+        }
+    }
+    PreparsedData(const PreparsedData&) = delete;
+    PreparsedData& operator=(const PreparsedData&) = delete;
+    bool valid() const { return data_ != nullptr; }
+    PHIDP_PREPARSED_DATA get() const { return data_; }
+
+  private:
+    PHIDP_PREPARSED_DATA data_ = nullptr;
+};
+
+bool InterfacePath(HDEVINFO set, SP_DEVICE_INTERFACE_DATA& data, std::string& path) {
+    DWORD size = 0;
+    SetupDiGetDeviceInterfaceDetailW(set, &data, nullptr, 0, &size, nullptr);
+    if (size < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W)) {
+        return false;
+    }
+    // DWORD elements keep the structure suitably aligned.
+    std::vector<DWORD> buffer((size + sizeof(DWORD) - 1) / sizeof(DWORD) + 1, 0);
+    auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_W*>(buffer.data());
+    detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
+    if (!SetupDiGetDeviceInterfaceDetailW(set, &data, detail, size, nullptr, nullptr)) {
+        return false;
+    }
+    path = Utf8FromWide(detail->DevicePath);
+    return !path.empty();
+}
+
+UniqueHandle OpenDevice(const std::string& path, DWORD access, DWORD flags) {
+    return UniqueHandle(CreateFileW(WideFromUtf8(path).c_str(), access,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                    flags, nullptr));
+}
+
+// Fills attributes and capabilities of one interface as far as it can be examined.
+HidInterfaceInfo Probe(HDEVINFO set, SP_DEVICE_INTERFACE_DATA& data) {
+    HidInterfaceInfo info;
+    if (!InterfacePath(set, data, info.path)) {
+        info.probe = HidInterfaceInfo::Probe::DetailFailed;
+        return info;
+    }
+    const UniqueHandle device = OpenDevice(info.path, 0, 0);
+    if (!device.valid()) {
+        info.probe = HidInterfaceInfo::Probe::OpenFailed;
+        return info;
+    }
+    HIDD_ATTRIBUTES attributes{};
+    attributes.Size = sizeof(attributes);
+    if (HidD_GetAttributes(device.get(), &attributes)) {
+        info.vendor_id = attributes.VendorID;
+        info.product_id = attributes.ProductID;
+        info.version = attributes.VersionNumber;
+    }
+    const PreparsedData preparsed(device.get());
+    if (!preparsed.valid()) {
+        info.probe = HidInterfaceInfo::Probe::PreparsedDataFailed;
+        return info;
+    }
+    HIDP_CAPS caps{};
+    if (HidP_GetCaps(preparsed.get(), &caps) != HIDP_STATUS_SUCCESS) {
+        info.probe = HidInterfaceInfo::Probe::CapsFailed;
+        return info;
+    }
+    info.usage_page = caps.UsagePage;
+    info.usage = caps.Usage;
+    info.feature_length = caps.FeatureReportByteLength;
+    info.input_length = caps.InputReportByteLength;
+    info.output_length = caps.OutputReportByteLength;
+    return info;
+}
+
+DWORD ClampedMilliseconds(std::chrono::milliseconds timeout) {
+    const auto count = std::clamp<long long>(timeout.count(), 0, INFINITE - 1);
+    return static_cast<DWORD>(count);
+}
+
+// One opened interface. Reads and writes are overlapped on a handle of its own event, so
+// every wait ends at its time-out; an operation that times out is cancelled and its completion
+// awaited, since the system may write into the caller's buffer until then.
+class WindowsHidCollection : public HidCollection {
+  public:
+    WindowsHidCollection(UniqueHandle device, UniqueHandle io_event)
+        : device_(std::move(device)), io_event_(std::move(io_event)) {}
+
+    bool SetFeature(std::span<const std::uint8_t> report) override {
+        std::vector<std::uint8_t> copy(report.begin(), report.end());  // the call takes PVOID
+        return HidD_SetFeature(device_.get(), copy.data(), ByteCount(copy.size())) != FALSE;
+    }
+
+    bool GetFeature(std::span<std::uint8_t> report) override {
+        return HidD_GetFeature(device_.get(), report.data(), ByteCount(report.size())) != FALSE;
+    }
+
+    bool WriteOutput(std::span<const std::uint8_t> report) override {
+        std::vector<std::uint8_t> copy(report.begin(), report.end());
+        const DWORD written = Transfer(copy, false, kWriteTimeoutMs);
+        return written == copy.size();
+    }
+
+    std::size_t ReadInput(std::span<std::uint8_t> report,
+                          std::chrono::milliseconds timeout) override {
+        return Transfer(report, true, ClampedMilliseconds(timeout));
+    }
+
+  private:
+    static ULONG ByteCount(std::size_t size) { return static_cast<ULONG>(size); }
+
+    // One overlapped ReadFile or WriteFile; returns the bytes moved, 0 on failure or time-out.
+    DWORD Transfer(std::span<std::uint8_t> buffer, bool read, DWORD timeout_ms) {
+        OVERLAPPED overlapped{};
+        overlapped.hEvent = io_event_.get();
+        ResetEvent(io_event_.get());
+        const DWORD size = static_cast<DWORD>(buffer.size());
+        const BOOL started =
+            read ? ReadFile(device_.get(), buffer.data(), size, nullptr, &overlapped)
+                 : WriteFile(device_.get(), buffer.data(), size, nullptr, &overlapped);
+        if (!started && GetLastError() != ERROR_IO_PENDING) {
+            return 0;
+        }
+        if (WaitForSingleObject(io_event_.get(), timeout_ms) != WAIT_OBJECT_0) {
+            CancelIoEx(device_.get(), &overlapped);
+        }
+        DWORD moved = 0;
+        // After a cancel this returns as soon as the cancellation has completed.
+        if (!GetOverlappedResult(device_.get(), &overlapped, &moved, TRUE)) {
+            return 0;
+        }
+        return moved;
+    }
+
+    UniqueHandle device_;
+    UniqueHandle io_event_;
+};
+
+}  // namespace
+
+bool WindowsHidDiscovery::ListInterfaces(std::vector<HidInterfaceInfo>& interfaces) {
+    interfaces.clear();
+    const DeviceInfoSet set(SetupDiGetClassDevsW(&GUID_DEVINTERFACE_HID, nullptr, nullptr,
+                                                 DIGCF_PRESENT | DIGCF_DEVICEINTERFACE));
+    if (!set.valid()) {
+        return false;
+    }
+    for (DWORD index = 0;; ++index) {
+        SP_DEVICE_INTERFACE_DATA data{};
+        data.cbSize = sizeof(data);
+        if (!SetupDiEnumDeviceInterfaces(set.get(), nullptr, &GUID_DEVINTERFACE_HID, index,
+                                         &data)) {
+            // ERROR_NO_MORE_ITEMS ends the list; any other error ends it too, since the
+            // following members cannot be reached reliably.
+            break;
+        }
+        interfaces.push_back(Probe(set.get(), data));
+    }
+    return true;
+}
+
+std::unique_ptr<HidCollection> WindowsHidDiscovery::Open(const std::string& path,
+                                                         OpenPurpose purpose) {
+    DWORD access = 0;
+    DWORD flags = 0;
+    switch (purpose) {
+        case OpenPurpose::Query:
+            break;
+        case OpenPurpose::Command:
+            // Overlapped as well, so a data phase that never arrives ends at its time-out.
+            access = GENERIC_READ | GENERIC_WRITE;
+            flags = FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OVERLAPPED;
+            break;
+        case OpenPurpose::EventRead:
+            access = GENERIC_READ;
+            flags = FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OVERLAPPED;
+            break;
+        case OpenPurpose::EventWrite:
+            access = GENERIC_WRITE;
+            flags = FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OVERLAPPED;
+            break;
+    }
+    UniqueHandle device = OpenDevice(path, access, flags);
+    if (!device.valid()) {
+        return nullptr;
+    }
+    UniqueHandle io_event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    if (!io_event.valid()) {
+        return nullptr;
+    }
+    return std::make_unique<WindowsHidCollection>(std::move(device), std::move(io_event));
+}
+
+}  // namespace corvanti

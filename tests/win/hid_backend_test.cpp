@@ -1,0 +1,32 @@
+#include "device/win/hid_backend.h"
+
+#include <gtest/gtest.h>
+
+namespace corvanti {
+namespace {
+
+// No mouse is attached here: the enumeration must still run through whatever the system
+// lists without crashing, and find nothing that claims to be the mouse.
+TEST(WindowsHidDiscoveryTest, EnumeratesWithoutFindingTheMouse) {
+    WindowsHidDiscovery discovery;
+    std::vector<HidInterfaceInfo> interfaces;
+    discovery.ListInterfaces(interfaces);
+    for (const HidInterfaceInfo& info : interfaces) {
+        EXPECT_FALSE(info.vendor_id == 0x04D9 && info.product_id == 0xA09F) << info.path;
+    }
+}
+
+TEST(WindowsHidDiscoveryTest, MissingPathDoesNotOpen) {
+    WindowsHidDiscovery discovery;
+    for (const OpenPurpose purpose : {OpenPurpose::Query, OpenPurpose::Command,
+                                      OpenPurpose::EventRead, OpenPurpose::EventWrite}) {
+        EXPECT_EQ(
+            discovery.Open(R"(\\?\hid#no_such_device#0#{4d1e55b2-f16f-11cf-88cb-001111000030})",
+                           purpose),
+            nullptr);
+    }
+    EXPECT_EQ(discovery.Open("", OpenPurpose::Query), nullptr);
+}
+
+}  // namespace
+}  // namespace corvanti
