@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "common/text_encoding.h"
 #include "common/user_messages.h"
 #include "skin/win/gdi_owners.h"
 #include "skin/win/mem_dc.h"
 #include "skin/win/skin_image.h"
-#include "skin/win/wide_text.h"
 
 namespace corvanti::skin {
 namespace {
@@ -125,8 +125,9 @@ void Measure(HWND window, const std::wstring& skin, bool cached) {
 
 int main(int argc, char** argv) {
     using namespace corvanti::skin;
+    using corvanti::Utf8ToWide;
     const std::wstring skin =
-        argc > 1 ? WidenUtf8(argv[1]) : WidenUtf8(CORVANTI_SKINS_DIR "/Default");
+        argc > 1 ? Utf8ToWide(argv[1]) : Utf8ToWide(CORVANTI_SKINS_DIR "/Default");
     GdiplusSession gdiplus;
     HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, kWidth, kHeight,
                                   nullptr, nullptr, nullptr, nullptr);

@@ -18,10 +18,10 @@ using std::min;
 }  // namespace Gdiplus
 #include <gdiplus.h>
 
+#include "common/text_encoding.h"
 #include "skin/frame_layout.h"
 #include "skin/win/skin_image.h"
 #include "skin/win/skinned_dialog_frame.h"
-#include "skin/win/wide_text.h"
 #include "support/recording_messages.h"
 
 namespace corvanti::skin {
@@ -140,7 +140,7 @@ class SkinFrameTest : public ::testing::Test {
 };
 
 SIZE BackgroundSize(const std::string& skin, SkinDialogKind kind) {
-    const std::optional<DecodedImage> image = DecodeImage(WidenUtf8(
+    const std::optional<DecodedImage> image = DecodeImage(Utf8ToWide(
         SkinImagePath(ContextFor(skin).skin_directory, SkinDialogInfoOf(kind).background_image)));
     return image ? SIZE{image->width, image->height} : SIZE{-1, -1};
 }

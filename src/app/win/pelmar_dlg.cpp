@@ -34,10 +34,10 @@ std::filesystem::path ExecutablePath() {
     }
 }
 
-UniqueFont CreateUiFont(const FontSpec& spec) {
-    return UniqueFont(CreateFontW(spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE,
+UniqueFont CreateUiFont(const FontSpec& font) {
+    return UniqueFont(CreateFontW(font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
                                   ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                  DEFAULT_QUALITY, FF_SWISS, Utf8ToWide(spec.face).c_str()));
+                                  DEFAULT_QUALITY, FF_SWISS, Utf8ToWide(font.face).c_str()));
 }
 
 }  // namespace

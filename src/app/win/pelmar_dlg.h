@@ -19,6 +19,7 @@
 #include "app/win/windows_messages.h"
 #include "profile/profile_paths.h"
 #include "profile/profile_record.h"
+#include "skin/win/message_box.h"
 #include "skin/win/skin_image.h"
 
 namespace corvanti::win {
@@ -64,7 +65,7 @@ class CPelmarDlg {
     const ProgramOptions& options_;
     HWND window_ = nullptr;
     DebugOutputTrace trace_;
-    MessageBoxMessages messages_;
+    skin::MessageBoxMessages messages_;
     UniqueIcon icon_;
     TrayIcon tray_;
     MouseLink mouse_;

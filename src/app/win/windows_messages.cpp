@@ -12,8 +12,4 @@ void DebugOutputTrace::Trace(std::string_view text) {
     OutputDebugStringW(line.c_str());
 }
 
-void MessageBoxMessages::ShowMessage(std::string_view text, std::string_view caption) {
-    MessageBoxW(owner_, Utf8ToWide(text).c_str(), Utf8ToWide(caption).c_str(), MB_OK);
-}
-
 }  // namespace corvanti::win

@@ -12,15 +12,4 @@ class DebugOutputTrace final : public TraceSink {
     void Trace(std::string_view text) override;
 };
 
-// User-visible errors as message boxes with an OK button, owned by `owner` (may be null).
-class MessageBoxMessages final : public UserMessages {
-  public:
-    explicit MessageBoxMessages(HWND owner = nullptr) : owner_(owner) {}
-    void set_owner(HWND owner) { owner_ = owner; }
-    void ShowMessage(std::string_view text, std::string_view caption) override;
-
-  private:
-    HWND owner_;
-};
-
 }  // namespace corvanti::win

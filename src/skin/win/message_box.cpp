@@ -1,11 +1,11 @@
 #include "skin/win/message_box.h"
 
-#include "skin/win/wide_text.h"
+#include "common/text_encoding.h"
 
 namespace corvanti::skin {
 
 void MessageBoxMessages::ShowMessage(std::string_view text, std::string_view caption) {
-    MessageBoxW(owner_, WidenUtf8(text).c_str(), WidenUtf8(caption).c_str(), MB_OK);
+    MessageBoxW(owner_, Utf8ToWide(text).c_str(), Utf8ToWide(caption).c_str(), MB_OK);
 }
 
 }  // namespace corvanti::skin

@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <utility>
 
+#include "common/text_encoding.h"
 #include "skin/frame_layout.h"
 #include "skin/win/mem_dc.h"
 #include "skin/win/skin_image.h"
-#include "skin/win/wide_text.h"
 
 namespace corvanti::skin {
 
@@ -215,7 +215,7 @@ BOOL SkinnedDialogFrame::OnInitDialog() {
 
 bool SkinnedDialogFrame::LoadBackground() {
     const std::wstring path =
-        WidenUtf8(SkinImagePath(skin_path_, SkinDialogInfoOf(kind_).background_image));
+        Utf8ToWide(SkinImagePath(skin_path_, SkinDialogInfoOf(kind_).background_image));
     background_.Reset();
     canvas_.Reset();
     std::optional<DecodedImage> image = DecodeImage(path);
@@ -236,20 +236,20 @@ void SkinnedDialogFrame::CreateDialogFont() {
         DialogFontFor(context_.language_code, static_cast<std::uint32_t>(GetVersion()));
     font_.Reset(CreateFontW(choice.height, 0, 0, 0, kFontWeight, FALSE, FALSE, FALSE, 0,
                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                            kFontPitchAndFamily, WidenUtf8(choice.face).c_str()));
+                            kFontPitchAndFamily, Utf8ToWide(choice.face).c_str()));
 }
 
 void SkinnedDialogFrame::CreateValueBox() {
     if (!options_.dropdown) {
         return;
     }
-    const DropdownListSpec& spec = *options_.dropdown;
+    const DropdownListSpec& dropdown = *options_.dropdown;
     const DWORD style = WS_CHILD | WS_VISIBLE | SS_SUNKEN |
-                        static_cast<DWORD>(spec.value_box_centred ? SS_CENTER : SS_LEFT);
+                        static_cast<DWORD>(dropdown.value_box_centred ? SS_CENTER : SS_LEFT);
     value_box_ = CreateWindowExW(
-        0, L"STATIC", WidenUtf8(choice_text_).c_str(), style, spec.value_box.left,
-        spec.value_box.top, spec.value_box.Width(), spec.value_box.Height(), hwnd_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.value_box_id)), nullptr, nullptr);
+        0, L"STATIC", Utf8ToWide(choice_text_).c_str(), style, dropdown.value_box.left,
+        dropdown.value_box.top, dropdown.value_box.Width(), dropdown.value_box.Height(), hwnd_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(dropdown.value_box_id)), nullptr, nullptr);
 }
 
 COLORREF SkinnedDialogFrame::text_colour() const {
@@ -257,7 +257,7 @@ COLORREF SkinnedDialogFrame::text_colour() const {
 }
 
 bool SkinnedDialogFrame::DrawSkinImage(HDC dc, std::string_view name, int x, int y) {
-    return LoadPng(dc, WidenUtf8(SkinImagePath(skin_path_, name)), x, y, *messages_);
+    return LoadPng(dc, Utf8ToWide(SkinImagePath(skin_path_, name)), x, y, *messages_);
 }
 
 void SkinnedDialogFrame::DrawLabel(HDC dc, std::string_view text, ClientRect rect, UINT format,
@@ -265,7 +265,7 @@ void SkinnedDialogFrame::DrawLabel(HDC dc, std::string_view text, ClientRect rec
     ScopedSelect select_font(dc, font_.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour);
-    const std::wstring wide = WidenUtf8(text);
+    const std::wstring wide = Utf8ToWide(text);
     RECT area = ToRect(rect);
     DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &area, format);
 }
@@ -343,7 +343,7 @@ void SkinnedDialogFrame::OnLeftButtonDown(ClientPoint p) {
 }
 
 void SkinnedDialogFrame::OnTriggerClick() {
-    const DropdownListSpec& spec = *options_.dropdown;
+    const DropdownListSpec& dropdown = *options_.dropdown;
     const bool list_exists = list_window_ != nullptr && IsWindow(list_window_);
     switch (list_state_.OnTriggerClick(list_exists)) {
         case TriggerAction::kClose:
@@ -354,18 +354,18 @@ void SkinnedDialogFrame::OnTriggerClick() {
         case TriggerAction::kOpen:
             break;
     }
-    for (int id : spec.disabled_while_open) {
+    for (int id : dropdown.disabled_while_open) {
         EnableWindow(GetDlgItem(hwnd_, id), FALSE);
     }
     SetFocus(hwnd_);
-    const ClientRect area = spec.geometry.list_area;
+    const ClientRect area = dropdown.geometry.list_area;
     list_window_ = CreateWindowExW(
         0, L"LISTBOX", L"", kListStyle, area.left, area.top, area.Width(), area.Height(), hwnd_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.list_id)), nullptr, nullptr);
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(dropdown.list_id)), nullptr, nullptr);
     SendMessageW(list_window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     for (const std::string& entry : ListEntries()) {
         SendMessageW(list_window_, LB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(WidenUtf8(entry).c_str()));
+                     reinterpret_cast<LPARAM>(Utf8ToWide(entry).c_str()));
     }
 }
 
@@ -395,7 +395,7 @@ void SkinnedDialogFrame::OnListNotification(WORD notification) {
         SendMessageW(list_window_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
     }
     text.resize(static_cast<std::size_t>(std::max<LRESULT>(length, 0)));
-    choice_text_ = NarrowToUtf8(text);
+    choice_text_ = WideToUtf8(text);
     choice_index_ = static_cast<int>(selection);
     SetWindowTextW(value_box_, text.c_str());
     InvalidateRect(value_box_, nullptr, TRUE);
