@@ -5,6 +5,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "app/default_settings.h"
 #include "common/atomic_file.h"
 #include "ctl/apply_verb.h"
 #include "ctl/ctl_exit_codes.h"
@@ -49,6 +50,16 @@ int WriteDefaultProfile(std::span<const std::string> operands, std::ostream&, st
     return kCtlExitSuccess;
 }
 
+// The str.ini shipped beside the program.
+int WriteDefaultSettingsFile(std::span<const std::string> operands, std::ostream&,
+                             std::ostream& err) {
+    if (const std::error_code error = WriteDefaultSettings(operands[0])) {
+        err << "corvanti-ctl: cannot write " << operands[0] << ": " << error.message() << "\n";
+        return kCtlExitFailure;
+    }
+    return kCtlExitSuccess;
+}
+
 int ShowMouse(std::span<const std::string> operands, std::ostream& out, std::ostream& err) {
     std::string error;
     const auto state = LoadMouseState(operands[0], error);
@@ -67,6 +78,7 @@ constexpr std::size_t kApplyMaxOperands = 7;
 constexpr std::array kVerbs = std::to_array<Verb>({
     {"show", "FILE", 1, 1, ShowProfile},
     {"write-default", "FILE", 1, 1, WriteDefaultProfile},
+    {"write-settings", "FILE", 1, 1, WriteDefaultSettingsFile},
     {"apply", kApplyVerbUsage, kApplyMinOperands, kApplyMaxOperands, RunApplyVerb},
     {"mouse", "STATE", 1, 1, ShowMouse},
 });

@@ -62,7 +62,7 @@ TEST(CtlCommands, ShowRefusesFilesThatAreNotAProfile) {
 
 TEST(CtlCommands, BadCommandLinesShowUsage) {
     const std::vector<std::string> cases[] = {
-        {}, {"frobnicate"}, {"show"}, {"show", "a", "b"}, {"write-default"}};
+        {}, {"frobnicate"}, {"show"}, {"show", "a", "b"}, {"write-default"}, {"write-settings"}};
     for (const auto& arguments : cases) {
         const CtlRun run = RunCtl(arguments);
         EXPECT_EQ(run.exit_code, 2);

@@ -1,0 +1,323 @@
+#include "app/win/pelmar_dlg.h"
+
+#include <dbt.h>
+
+#include <string>
+#include <utility>
+
+#include "app/balloon_texts.h"
+#include "app/settings_file.h"
+#include "app/win/resource_ids.h"
+#include "common/text_encoding.h"
+#include "profile/profile_file.h"
+
+namespace corvanti::win {
+namespace {
+
+constexpr const wchar_t kInstanceMutexName[] = L"CorvantiTarnMutex";
+constexpr const char* kMainImageName = "/main.png";
+
+// GUID_DEVINTERFACE_HID, spelled out so no extra import library is needed for it.
+constexpr GUID kHidInterfaceClass = {
+    0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
+
+std::filesystem::path ExecutablePath() {
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length < buffer.size()) {
+            buffer.resize(length);
+            return buffer;
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+UniqueFont CreateUiFont(const FontSpec& spec) {
+    return UniqueFont(CreateFontW(spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE,
+                                  ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                  DEFAULT_QUALITY, FF_SWISS, Utf8ToWide(spec.face).c_str()));
+}
+
+}  // namespace
+
+CPelmarDlg::CPelmarDlg(HINSTANCE instance, const ProgramOptions& options)
+    : instance_(instance),
+      options_(options),
+      icon_(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDR_APPLICATION_ICON),
+                                          IMAGE_ICON, 0, 0, LR_DEFAULTSIZE))),
+      tray_(trace_),
+      mouse_(options, messages_, trace_) {}
+
+INT_PTR CPelmarDlg::RunModal() {
+    return DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_MAIN_WINDOW), nullptr, DialogProc,
+                           reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR CALLBACK CPelmarDlg::DialogProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_INITDIALOG) {
+        auto* self = reinterpret_cast<CPelmarDlg*>(lparam);
+        SetWindowLongPtrW(window, DWLP_USER, lparam);
+        self->window_ = window;
+        return self->OnInitDialog();
+    }
+    auto* self = reinterpret_cast<CPelmarDlg*>(GetWindowLongPtrW(window, DWLP_USER));
+    return self == nullptr ? FALSE : self->HandleMessage(message, wparam, lparam);
+}
+
+INT_PTR CPelmarDlg::Answer(LRESULT result) {
+    SetWindowLongPtrW(window_, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
+INT_PTR CPelmarDlg::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_NCPAINT:
+            return OnNcPaint();
+        case WM_ERASEBKGND:
+            return Answer(OnEraseBackground(reinterpret_cast<HDC>(wparam)));
+        case WM_CLOSE:
+            OnClose();
+            return TRUE;
+        case WM_DESTROY:
+            OnDestroy();
+            return FALSE;
+        case WM_COMMAND:
+            OnCommand(wparam);
+            return TRUE;
+        case TrayIcon::kCallbackMessage:
+            OnTrayCallback(lparam);
+            return Answer(0);
+        case MouseLink::kDeviceEventMessage:
+            OnDeviceEvent(wparam, lparam);
+            return Answer(0);
+        case WM_DEVICECHANGE:
+            OnDeviceChange(wparam, lparam);
+            return Answer(TRUE);
+        case WM_QUERYDRAGICON:
+            return reinterpret_cast<INT_PTR>(icon_.get());
+        default:
+            return FALSE;
+    }
+}
+
+BOOL CPelmarDlg::OnInitDialog() {
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, kInstanceMutexName);
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        trace_.Trace("second copy: exit");
+        ExitProcess(0);
+    }
+    instance_mutex_.Reset(mutex);
+    messages_.set_owner(window_);
+
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
+    const auto ex_style = static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE));
+    SetWindowLongPtrW(window_, GWL_EXSTYLE,
+                      (ex_style & ~DWORD{WS_EX_APPWINDOW}) | WS_EX_TOOLWINDOW);
+    tray_.Add(window_, icon_.get());
+
+    // The language is chosen before the mouse is opened: the found / not found balloon of the
+    // open speaks it, instead of showing empty texts.
+    paths_ = BuildProfilePaths(ExecutablePath());
+    language_code_ = ReadLanguageCode(paths_.settings);
+    texts_ = LanguageTexts(LanguageFromCode(language_code_));
+    balloon_texts_ = BalloonTextsFrom(texts_);
+
+    mouse_.OpenAtStart(window_);
+    mouse_.CreateEventReader();
+    if (!RegisterForHidNotifications()) {
+        messages_.ShowMessage("RegisterDeviceNotification failed!!!", kApplicationTitle);
+        return FALSE;
+    }
+
+    const auto profile_file = LoadProfileFile(paths_.profile, messages_, trace_);
+    first_run_flag_ = profile_file.first_run_flag;
+    profile_.working = profile_file.record;
+    profile_.Snapshot();
+    TraceDpiLevels();
+
+    LoadSettingsFile();
+    LoadSkinAndSize();
+    CreateFonts();
+    if (mouse_.connected()) {
+        ShowBasicPage();
+    }
+    trace_.Trace("start-up done");
+    return TRUE;
+}
+
+bool CPelmarDlg::RegisterForHidNotifications() {
+    DEV_BROADCAST_DEVICEINTERFACE_W filter{};
+    filter.dbcc_size = sizeof filter;
+    filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    filter.dbcc_classguid = kHidInterfaceClass;
+    device_notification_.Reset(
+        RegisterDeviceNotificationW(window_, &filter, DEVICE_NOTIFY_WINDOW_HANDLE));
+    return device_notification_.valid();
+}
+
+void CPelmarDlg::LoadSettingsFile() {
+    const auto settings = ReadSettings(paths_.settings, texts_.Text(TextRole::SettingsSectionName));
+    captions_ = settings.captions;
+    skin_name_ = settings.skin.path;
+    const auto colour = TextColorFromSettings(settings.skin);
+    text_colour_ = {colour.red, colour.green, colour.blue};
+    trace_.Trace("text colour: " + std::to_string(text_colour_.red) + "," +
+                 std::to_string(text_colour_.green) + "," + std::to_string(text_colour_.blue));
+}
+
+void CPelmarDlg::LoadSkinAndSize() {
+    skin_directory_ = SkinDirectory(WideToUtf8(paths_.executable.wstring()), skin_name_);
+    auto decoded = skin::DecodeImage(Utf8ToWide(skin_directory_ + kMainImageName));
+    background_ = decoded ? std::move(*decoded) : skin::DecodedImage{};
+    SetWindowPos(window_, nullptr, 0, 0, background_.width, background_.height,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    trace_.Trace("skin: " + skin_directory_ + " " + std::to_string(background_.width) + "x" +
+                 std::to_string(background_.height));
+}
+
+void CPelmarDlg::CreateFonts() {
+    const auto fonts = FontsFor(texts_.language(), GetVersion());
+    normal_font_ = CreateUiFont(fonts.normal);
+    title_font_ = CreateUiFont(fonts.title);
+}
+
+void CPelmarDlg::TraceDpiLevels() {
+    for (std::size_t stage = 0; stage < kDpiStageCount; ++stage) {
+        trace_.Trace("dpi stage " + std::to_string(stage + 1) +
+                     " level: " + std::to_string(profile_.working.dpi_level(stage)));
+    }
+}
+
+void CPelmarDlg::ShowBasicPage() {
+    // The page's controls are drawn by the page builder; until it exists the background is all
+    // the page shows.
+    if (!basic_page_built_) {
+        mouse_.SetUpOnFirstPage();
+        if (first_run_flag_ == 0) {
+            captions_ = FirstRunCaptions(texts_);
+            WriteCaptions(paths_.settings, texts_.Text(TextRole::SettingsSectionName), captions_);
+            trace_.Trace("first-run captions written");
+        }
+    }
+    page_ = PageState::Basic;
+    basic_page_built_ = true;
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+BOOL CPelmarDlg::OnNcPaint() {
+    if (!hide_at_start_.ShouldHideOnNonClientPaint()) {
+        return FALSE;
+    }
+    ShowWindow(window_, SW_HIDE);
+    TraceVisibility("window hidden at start");
+    return TRUE;
+}
+
+BOOL CPelmarDlg::OnEraseBackground(HDC dc) {
+    if (!background_.bitmap) {
+        return FALSE;
+    }
+    UniqueMemoryDc memory(CreateCompatibleDC(dc));
+    ScopedSelection selection(memory.get(), background_.bitmap.get());
+    BitBlt(dc, 0, 0, background_.width, background_.height, memory.get(), 0, 0, SRCCOPY);
+    return TRUE;
+}
+
+void CPelmarDlg::OnClose() {
+    ShowWindow(window_, SW_HIDE);
+    TraceVisibility("window hidden");
+}
+
+void CPelmarDlg::OnDestroy() {
+    CleanUp();
+}
+
+void CPelmarDlg::OnCommand(WPARAM wparam) {
+    if (LOWORD(wparam) == ID_TRAY_EXIT) {
+        Exit();
+    }
+}
+
+void CPelmarDlg::OnTrayCallback(LPARAM mouse_message) {
+    switch (TrayClickFor(mouse_message)) {
+        case TrayClick::OpenWindow:
+            OpenFromTray();
+            break;
+        case TrayClick::ShowMenu:
+            ShowTrayMenu();
+            break;
+        case TrayClick::Nothing:
+            break;
+    }
+}
+
+void CPelmarDlg::OpenFromTray() {
+    const auto opening =
+        PlanWindowOpening({mouse_.connected(), reload_on_show_, page_, basic_page_built_});
+    if (opening.send_not_detected) {
+        SendMessageW(window_, MouseLink::kDeviceEventMessage, kMouseNotDetectedEvent, 0);
+        return;
+    }
+    if (opening.clear_reload_on_show) {
+        reload_on_show_ = false;
+    }
+    if (opening.reload == PageReload::Basic) {
+        LoadSettingsFile();
+    }
+    if (opening.show_basic_page) {
+        ShowBasicPage();
+    }
+    SetForegroundWindow(window_);
+    ShowWindow(window_, SW_SHOW);
+    TraceVisibility("window shown");
+}
+
+void CPelmarDlg::ShowTrayMenu() {
+    UniqueMenu menu(CreatePopupMenu());
+    AppendMenuW(menu.get(), MF_STRING, ID_TRAY_EXIT,
+                Utf8ToWide(texts_.Text(TextRole::TrayMenuExit)).c_str());
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    SetForegroundWindow(window_);
+    trace_.Trace("tray menu shown");
+    TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, cursor.x, cursor.y, 0, window_,
+                   nullptr);
+}
+
+void CPelmarDlg::OnDeviceEvent(WPARAM code, LPARAM value) {
+    trace_.Trace("device event: " + std::to_string(code) + " " + std::to_string(value));
+    const auto balloon =
+        BalloonForDeviceEvent(code, value, balloon_texts_, profile_.working, mouse_.sensor_type());
+    if (balloon) {
+        tray_.ShowBalloon(*balloon);
+    }
+}
+
+void CPelmarDlg::OnDeviceChange(WPARAM change, LPARAM data) {
+    bool hide_window = false;
+    mouse_.OnDeviceChange(change, data, hide_window);
+    if (hide_window) {
+        ShowWindow(window_, SW_HIDE);
+        TraceVisibility("window hidden");
+    }
+}
+
+void CPelmarDlg::CleanUp() {
+    mouse_.Close();
+    tray_.Remove();
+}
+
+void CPelmarDlg::Exit() {
+    CleanUp();
+    trace_.Trace("exit");
+    ExitProcess(0);
+}
+
+void CPelmarDlg::TraceVisibility(const char* what) {
+    trace_.Trace(what);
+}
+
+}  // namespace corvanti::win

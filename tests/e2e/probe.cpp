@@ -1,0 +1,289 @@
+// A small observer for the end-to-end scenarios: lists and pokes windows of the program under
+// test from inside the same Wine session. Prints one line per finding; exit code 0 on success.
+//
+//   probe windows CLASS               every top-level window of CLASS with its state
+//   probe post CLASS MSG WPARAM LPARAM posts a message to the first window of CLASS
+//   probe dialogs                     every top-level dialog box with caption and texts
+//   probe press-ok CAPTION            presses OK on the dialog box with that caption
+//   probe tray-icon CLASS             whether the first window of CLASS owns a tray icon
+//   probe processes IMAGE             how many processes run the executable IMAGE
+//   probe resources EXE               the icon, dialog, menu, manifest and version resources
+#include <windows.h>
+// after windows.h, which they need
+#include <shellapi.h>
+#include <tlhelp32.h>
+
+#include <cstdio>
+#include <cstring>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Found {
+    std::wstring class_name;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK CollectByClass(HWND window, LPARAM context) {
+    auto* found = reinterpret_cast<Found*>(context);
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    if (found->class_name == name) {
+        found->windows.push_back(window);
+    }
+    return TRUE;
+}
+
+std::vector<HWND> TopLevelWindows(const std::wstring& class_name) {
+    Found found{class_name, {}};
+    EnumWindows(CollectByClass, reinterpret_cast<LPARAM>(&found));
+    return found.windows;
+}
+
+// Asks the window's own thread for its text, giving up after two seconds, so a busy program
+// never hangs the probe.
+std::wstring WindowText(HWND window) {
+    wchar_t text[1024] = {};
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG | SMTO_BLOCK, 2000, &copied);
+    return text;
+}
+
+int ListWindows(const std::wstring& class_name) {
+    for (HWND window : TopLevelWindows(class_name)) {
+        const auto ex_style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        RECT rect{};
+        GetWindowRect(window, &rect);
+        std::wprintf(L"window=%p visible=%d toolwindow=%d appwindow=%d pid=%lu size=%ldx%ld\n",
+                     static_cast<void*>(window), IsWindowVisible(window) ? 1 : 0,
+                     (ex_style & WS_EX_TOOLWINDOW) ? 1 : 0, (ex_style & WS_EX_APPWINDOW) ? 1 : 0,
+                     process, rect.right - rect.left, rect.bottom - rect.top);
+    }
+    return 0;
+}
+
+int PostToClass(const std::wstring& class_name, UINT message, WPARAM wparam, LPARAM lparam) {
+    const auto windows = TopLevelWindows(class_name);
+    if (windows.empty()) {
+        std::wprintf(L"no window\n");
+        return 1;
+    }
+    return PostMessageW(windows.front(), message, wparam, lparam) ? 0 : 1;
+}
+
+BOOL CALLBACK PrintChildText(HWND child, LPARAM) {
+    wchar_t name[64] = {};
+    GetClassNameW(child, name, 64);
+    const auto text = WindowText(child);
+    if (!text.empty()) {
+        std::wprintf(L"  %ls: %ls\n", name, text.c_str());
+    }
+    return TRUE;
+}
+
+int ListDialogs() {
+    for (HWND dialog : TopLevelWindows(L"#32770")) {
+        if (!IsWindowVisible(dialog)) {
+            continue;
+        }
+        std::wprintf(L"dialog caption=%ls\n", WindowText(dialog).c_str());
+        EnumChildWindows(dialog, PrintChildText, 0);
+    }
+    return 0;
+}
+
+int PressOk(const std::wstring& caption) {
+    for (HWND dialog : TopLevelWindows(L"#32770")) {
+        if (IsWindowVisible(dialog) && WindowText(dialog) == caption) {
+            PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+            return 0;
+        }
+    }
+    std::wprintf(L"no dialog\n");
+    return 1;
+}
+
+int HasTrayIcon(const std::wstring& class_name) {
+    const auto windows = TopLevelWindows(class_name);
+    if (windows.empty()) {
+        std::wprintf(L"icon=0\n");
+        return 0;
+    }
+    // Modifying an icon succeeds only while it exists; an empty change alters nothing.
+    NOTIFYICONDATAW record{};
+    record.cbSize = sizeof record;
+    record.hWnd = windows.front();
+    record.uID = 0;
+    std::wprintf(L"icon=%d\n", Shell_NotifyIconW(NIM_MODIFY, &record) ? 1 : 0);
+    return 0;
+}
+
+int CountProcesses(const std::wstring& image) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) {
+        return 1;
+    }
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    int count = 0;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more;
+         more = Process32NextW(snapshot, &entry)) {
+        if (_wcsicmp(entry.szExeFile, image.c_str()) == 0) {
+            ++count;
+        }
+    }
+    CloseHandle(snapshot);
+    std::wprintf(L"processes=%d\n", count);
+    return 0;
+}
+
+// Reads a dialog template's name-or-ordinal field and steps past it.
+std::wstring NameOrOrdinal(const WORD*& cursor) {
+    if (*cursor == 0xFFFF) {
+        const WORD ordinal = cursor[1];
+        cursor += 2;
+        return L"#" + std::to_wstring(ordinal);
+    }
+    std::wstring name;
+    while (*cursor != 0) {
+        name += static_cast<wchar_t>(*cursor++);
+    }
+    ++cursor;
+    return name;
+}
+
+std::wstring CodePoints(const std::wstring& text) {
+    std::wstring out;
+    for (wchar_t c : text) {
+        wchar_t hex[8] = {};
+        std::swprintf(hex, 8, L"%04X ", static_cast<unsigned>(c));
+        out += hex;
+    }
+    return out;
+}
+
+const BYTE* ResourceBytes(HMODULE module, int id, LPCWSTR type) {
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), type);
+    return found == nullptr ? nullptr
+                            : static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
+}
+
+#pragma pack(push, 2)
+struct IconGroupEntry {
+    BYTE width, height, colours, reserved;
+    WORD planes, bit_count;
+    DWORD bytes;
+    WORD id;
+};
+#pragma pack(pop)
+
+void PrintIconGroup(HMODULE module, int id) {
+    const BYTE* group = ResourceBytes(module, id, RT_GROUP_ICON);
+    if (group == nullptr) {
+        std::wprintf(L"icon %d missing\n", id);
+        return;
+    }
+    const WORD count = reinterpret_cast<const WORD*>(group)[2];
+    const auto* entries = reinterpret_cast<const IconGroupEntry*>(group + 6);
+    for (WORD index = 0; index < count; ++index) {
+        std::wprintf(L"icon %d: %dx%d@%d\n", id, entries[index].width, entries[index].height,
+                     entries[index].bit_count);
+    }
+}
+
+void PrintDialog(HMODULE module, int id) {
+    const BYTE* bytes = ResourceBytes(module, id, RT_DIALOG);
+    if (bytes == nullptr) {
+        std::wprintf(L"dialog %d missing\n", id);
+        return;
+    }
+    const auto* words = reinterpret_cast<const WORD*>(bytes);
+    if (words[1] != 0xFFFF) {
+        std::wprintf(L"dialog %d: not an extended template\n", id);
+        return;
+    }
+    DWORD ex_style = 0;
+    DWORD style = 0;
+    std::memcpy(&ex_style, bytes + 8, 4);
+    std::memcpy(&style, bytes + 12, 4);
+    const auto* sizes = reinterpret_cast<const short*>(bytes + 18);
+    const WORD* cursor = reinterpret_cast<const WORD*>(bytes + 26);
+    NameOrOrdinal(cursor);  // menu
+    const std::wstring window_class = NameOrOrdinal(cursor);
+    const std::wstring title = NameOrOrdinal(cursor);
+    std::wstring font;
+    WORD point_size = 0;
+    if (style & DS_SETFONT) {
+        point_size = cursor[0];
+        cursor += 3;  // point size, weight, italic and character set
+        font = NameOrOrdinal(cursor);
+    }
+    std::wprintf(
+        L"dialog %d: style=%08lX exstyle=%08lX size=%dx%d class=%ls title=%ls "
+        L"font=%d:%ls\n",
+        id, style, ex_style, sizes[2], sizes[3], window_class.c_str(), title.c_str(), point_size,
+        CodePoints(font).c_str());
+}
+
+int ListResources(const std::wstring& executable) {
+    HMODULE module = LoadLibraryExW(executable.c_str(), nullptr,
+                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    if (module == nullptr) {
+        std::wprintf(L"cannot load\n");
+        return 1;
+    }
+    PrintIconGroup(module, 710);
+    PrintDialog(module, 102);
+    for (int id = 701; id <= 708; ++id) {
+        PrintDialog(module, id);
+    }
+    HMENU menu = LoadMenuW(module, MAKEINTRESOURCEW(180));
+    if (menu != nullptr) {
+        std::wprintf(L"menu 180: item %u\n", GetMenuItemID(GetSubMenu(menu, 0), 0));
+        DestroyMenu(menu);
+    }
+    std::wprintf(L"manifest: %d\n", ResourceBytes(module, 1, RT_MANIFEST) != nullptr ? 1 : 0);
+    std::wprintf(L"version: %d\n", ResourceBytes(module, 1, RT_VERSION) != nullptr ? 1 : 0);
+    FreeLibrary(module);
+    return 0;
+}
+
+long long Number(const wchar_t* text) {
+    return std::wcstoll(text, nullptr, 0);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv);
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) {
+        return 2;
+    }
+    const std::wstring verb = argv[1];
+    int result = 2;
+    if (verb == L"windows" && argc == 3) {
+        result = ListWindows(argv[2]);
+    } else if (verb == L"post" && argc == 6) {
+        result =
+            PostToClass(argv[2], static_cast<UINT>(Number(argv[3])),
+                        static_cast<WPARAM>(Number(argv[4])), static_cast<LPARAM>(Number(argv[5])));
+    } else if (verb == L"dialogs") {
+        result = ListDialogs();
+    } else if (verb == L"press-ok" && argc == 3) {
+        result = PressOk(argv[2]);
+    } else if (verb == L"tray-icon" && argc == 3) {
+        result = HasTrayIcon(argv[2]);
+    } else if (verb == L"resources" && argc == 3) {
+        result = ListResources(argv[2]);
+    } else if (verb == L"processes" && argc == 3) {
+        result = CountProcesses(argv[2]);
+    }
+    std::fflush(stdout);
+    return result;
+}
