@@ -7,10 +7,11 @@
 #include <string>
 #include <string_view>
 
-#include "device/simulated_mouse.h"
 #include "profile/profile_record.h"
 
 namespace corvanti {
+
+class SimulatedMouse;
 
 // The operands of `corvanti-ctl apply`, as the usage text shows them.
 inline constexpr std::string_view kApplyVerbUsage =
