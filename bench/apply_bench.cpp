@@ -9,9 +9,8 @@
 #include <vector>
 
 #include "device/apply_sequence.h"
+#include "device/device_acceptance.h"
 #include "device/device_commands.h"
-#include "device/device_open.h"
-#include "device/handshake.h"
 #include "device/packet_transport.h"
 #include "device/simulated_mouse.h"
 #include "profile/profile_record.h"
@@ -79,16 +78,11 @@ int main() {
     PacketTransport transport(link, clock);
     DeviceCommands commands(transport, mirror, clock, quiet);
     NoFiles files;
-    if (!OpenDevice(link, *mouse, quiet, quiet)) {
-        std::fprintf(stderr, "the simulated mouse was not found\n");
-        return 1;
-    }
-    RunHandshake(link, transport, clock, quiet);
-    if (!link.connected_now()) {
+    DeviceLink device{link, *mouse, transport, commands, clock, quiet, quiet, quiet};
+    if (AcceptMouse(device) != MouseAcceptance::Accepted) {
         std::fprintf(stderr, "the simulated mouse was not accepted\n");
         return 1;
     }
-    commands.RefreshSensorBlock();
 
     const ProfileRecord profile = BenchProfile();
     std::vector<double> runs;

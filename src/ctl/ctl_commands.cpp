@@ -2,13 +2,17 @@
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
 #include <string_view>
 #include <system_error>
 
 #include "app/default_settings.h"
 #include "common/atomic_file.h"
+#include "ctl/apply_verb.h"
+#include "ctl/ctl_exit_codes.h"
+#include "ctl/mouse_report.h"
+#include "ctl/profile_loading.h"
 #include "ctl/profile_report.h"
+#include "device/simulated_mouse_state.h"
 #include "profile/factory_profile.h"
 #include "profile/profile_file.h"
 
@@ -16,41 +20,24 @@ namespace corvanti {
 
 namespace {
 
-constexpr int kExitSuccess = 0;
-constexpr int kExitFailure = 1;
-constexpr int kExitUsage = 2;
-
 using VerbHandler = int (*)(std::span<const std::string> operands, std::ostream& out,
                             std::ostream& err);
 
 struct Verb {
     std::string_view name;
     std::string_view usage;  // operands, as the usage text shows them
-    std::size_t operand_count;
+    std::size_t min_operands;
+    std::size_t max_operands;
     VerbHandler run;
 };
 
 int ShowProfile(std::span<const std::string> operands, std::ostream& out, std::ostream& err) {
-    const std::filesystem::path path = operands[0];
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error) {
-        err << "corvanti-ctl: cannot read " << operands[0] << ": " << error.message() << "\n";
-        return kExitFailure;
-    }
-    if (size != kProfileFileSize) {
-        err << "corvanti-ctl: " << operands[0] << " is " << size
-            << " bytes long; a profile file is exactly " << kProfileFileSize << " bytes\n";
-        return kExitFailure;
-    }
-    const auto bytes = ReadWholeFile(path, kProfileFileSize);
-    const auto content = bytes ? ParseProfileFile(*bytes) : std::nullopt;
+    const auto content = LoadProfileForCtl(operands[0], err);
     if (!content) {
-        err << "corvanti-ctl: cannot read " << operands[0] << "\n";
-        return kExitFailure;
+        return kCtlExitFailure;
     }
     out << FormatProfileReport(*content);
-    return kExitSuccess;
+    return kCtlExitSuccess;
 }
 
 // The config.bin shipped beside the program: the factory profile, not yet saved by the program.
@@ -58,9 +45,9 @@ int WriteDefaultProfile(std::span<const std::string> operands, std::ostream&, st
     const ProfileFileBytes bytes = SerializeProfileFile({0, FactoryProfile()});
     if (const std::error_code error = WriteFileAtomically(operands[0], bytes)) {
         err << "corvanti-ctl: cannot write " << operands[0] << ": " << error.message() << "\n";
-        return kExitFailure;
+        return kCtlExitFailure;
     }
-    return kExitSuccess;
+    return kCtlExitSuccess;
 }
 
 // The str.ini shipped beside the program.
@@ -68,15 +55,32 @@ int WriteDefaultSettingsFile(std::span<const std::string> operands, std::ostream
                              std::ostream& err) {
     if (const std::error_code error = WriteDefaultSettings(operands[0])) {
         err << "corvanti-ctl: cannot write " << operands[0] << ": " << error.message() << "\n";
-        return kExitFailure;
+        return kCtlExitFailure;
     }
-    return kExitSuccess;
+    return kCtlExitSuccess;
 }
 
+int ShowMouse(std::span<const std::string> operands, std::ostream& out, std::ostream& err) {
+    std::string error;
+    const auto state = LoadMouseState(operands[0], error);
+    if (!state) {
+        err << "corvanti-ctl: not a simulated mouse: " << error << "\n";
+        return kCtlExitFailure;
+    }
+    out << FormatMouseReport(*state);
+    return kCtlExitSuccess;
+}
+
+// apply: FILE and up to three options with their values.
+constexpr std::size_t kApplyMinOperands = 3;
+constexpr std::size_t kApplyMaxOperands = 7;
+
 constexpr std::array kVerbs = std::to_array<Verb>({
-    {"show", "FILE", 1, ShowProfile},
-    {"write-default", "FILE", 1, WriteDefaultProfile},
-    {"write-settings", "FILE", 1, WriteDefaultSettingsFile},
+    {"show", "FILE", 1, 1, ShowProfile},
+    {"write-default", "FILE", 1, 1, WriteDefaultProfile},
+    {"write-settings", "FILE", 1, 1, WriteDefaultSettingsFile},
+    {"apply", kApplyVerbUsage, kApplyMinOperands, kApplyMaxOperands, RunApplyVerb},
+    {"mouse", "STATE", 1, 1, ShowMouse},
 });
 
 void PrintUsage(std::ostream& err) {
@@ -91,18 +95,18 @@ void PrintUsage(std::ostream& err) {
 int RunCtlCommand(std::span<const std::string> arguments, std::ostream& out, std::ostream& err) {
     if (arguments.empty()) {
         PrintUsage(err);
-        return kExitUsage;
+        return kCtlExitUsage;
     }
     const auto verb = std::ranges::find(kVerbs, arguments[0], &Verb::name);
     if (verb == kVerbs.end()) {
         err << "corvanti-ctl: unknown verb \"" << arguments[0] << "\"\n";
         PrintUsage(err);
-        return kExitUsage;
+        return kCtlExitUsage;
     }
     const auto operands = arguments.subspan(1);
-    if (operands.size() != verb->operand_count) {
+    if (operands.size() < verb->min_operands || operands.size() > verb->max_operands) {
         err << "usage: corvanti-ctl " << verb->name << " " << verb->usage << "\n";
-        return kExitUsage;
+        return kCtlExitUsage;
     }
     return verb->run(operands, out, err);
 }

@@ -125,12 +125,8 @@ std::string KeyModeSection(const ProfileRecord& record, KeyMode mode) {
 }
 
 std::string MatrixLine(const ProfileRecord& record, KeyMode mode, int number) {
-    const KeyMatrix matrix = BuildKeyMatrix(record, mode);
-    std::string line = FormatText("Key matrix %d (%s):", number, ModeName(mode).data());
-    for (std::size_t position = 0; position < kKeyMatrixWordCount; ++position) {
-        line += FormatText(" %08x", KeyMatrixWordValue(matrix, position));
-    }
-    return line + "\n";
+    return FormatText("Key matrix %d (%s):", number, ModeName(mode).data()) +
+           FormatKeyMatrixWords(BuildKeyMatrix(record, mode)) + "\n";
 }
 
 std::string DpiSection(const ProfileRecord& record) {
@@ -145,14 +141,17 @@ std::string DpiSection(const ProfileRecord& record) {
     return text;
 }
 
-std::string ReportRateLine(const ProfileRecord& record) {
-    const std::uint8_t code = record.report_rate_code();
+}  // namespace
+
+std::string FormatReportRateLine(std::uint8_t code) {
     const unsigned rate = (code == 1 || code == 2 || code == 4 || code == 8) ? 1000u / code : 0u;
     if (rate == 0) {
         return FormatText("Report rate: code %u (not a valid code)\n", code);
     }
     return FormatText("Report rate: code %u (%u reports per second)\n", code, rate);
 }
+
+namespace {
 
 std::string LightingSection(const ProfileRecord& record) {
     constexpr std::string_view kModeNames[] = {"Off", "Standard", "Respiration", "Neon"};
@@ -199,18 +198,38 @@ std::size_t MacroEventCount(std::span<const std::uint8_t> block) {
     return count;
 }
 
-std::string MacroSection(const ProfileRecord& record) {
-    std::string text = "Macro blocks:\n";
+unsigned MacroLoopCount(std::span<const std::uint8_t> block) {
+    return block.size() < kMacroLoopCountSize ? 0u : block[0] * 256u + block[1];
+}
+
+MacroBlockViews MacroBlocksOf(const ProfileRecord& record) {
+    MacroBlockViews blocks;
     for (std::size_t index = 0; index < kMacroBlockCount; ++index) {
-        const auto block = record.macro_block(index);
-        text +=
-            FormatText("  Macro %u: loop count %u, events %u\n", static_cast<unsigned>(index + 1),
-                       block[0] * 256u + block[1], static_cast<unsigned>(MacroEventCount(block)));
+        blocks[index] = record.macro_block(index);
     }
-    return text;
+    return blocks;
 }
 
 }  // namespace
+
+std::string FormatKeyMatrixWords(const KeyMatrix& matrix) {
+    std::string words;
+    for (std::size_t position = 0; position < kKeyMatrixWordCount; ++position) {
+        words += FormatText(" %08x", KeyMatrixWordValue(matrix, position));
+    }
+    return words;
+}
+
+std::string FormatMacroSummary(const MacroBlockViews& blocks) {
+    std::string text = "Macro blocks:\n";
+    for (std::size_t index = 0; index < kMacroBlockCount; ++index) {
+        const auto block = blocks[index];
+        text +=
+            FormatText("  Macro %u: loop count %u, events %u\n", static_cast<unsigned>(index + 1),
+                       MacroLoopCount(block), static_cast<unsigned>(MacroEventCount(block)));
+    }
+    return text;
+}
 
 std::string FormatProfileReport(const ProfileFileContent& content) {
     const ProfileRecord& record = content.record;
@@ -221,10 +240,10 @@ std::string FormatProfileReport(const ProfileFileContent& content) {
     text += MatrixLine(record, KeyMode::A, kMatrixNumberOfModeA);
     text += MatrixLine(record, KeyMode::B, kMatrixNumberOfModeB);
     text += DpiSection(record);
-    text += ReportRateLine(record);
+    text += FormatReportRateLine(record.report_rate_code());
     text += LightingSection(record);
     text += PointerLine(record);
-    text += MacroSection(record);
+    text += FormatMacroSummary(MacroBlocksOf(record));
     return text;
 }
 

@@ -3,33 +3,22 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "profile/factory_profile.h"
 #include "profile/profile_file.h"
+#include "support/ctl_run.h"
 #include "support/scratch_folder.h"
 
 namespace corvanti {
 namespace {
 
+using testing::CtlRun;
 using testing::ReadBytes;
+using testing::RunCtl;
 using testing::ScratchFolder;
 using testing::WriteBytes;
-
-struct CtlRun {
-    int exit_code;
-    std::string out;
-    std::string err;
-};
-
-CtlRun RunCtl(std::vector<std::string> arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int exit_code = RunCtlCommand(arguments, out, err);
-    return {exit_code, out.str(), err.str()};
-}
 
 TEST(CtlCommands, WriteDefaultWritesTheFactoryProfileNotYetSaved) {
     ScratchFolder folder;

@@ -7,10 +7,9 @@
 
 #include "common/atomic_file.h"
 #include "device/apply_sequence.h"
+#include "device/device_acceptance.h"
 #include "device/device_commands.h"
-#include "device/device_open.h"
 #include "device/event_reader.h"
-#include "device/handshake.h"
 #include "device/packet_transport.h"
 #include "device/simulated_mouse.h"
 
@@ -103,17 +102,14 @@ ProfileRecord SampleProfile() {
 class SimulatedLink {
   public:
     explicit SimulatedLink(std::shared_ptr<SimulatedMouse> mouse) : mouse_(std::move(mouse)) {
-        if (OpenDevice(link, *mouse_, messages, messages)) {
-            RunHandshake(link, transport, clock, events);
-            if (link.connected_now()) {
-                commands.RefreshSensorBlock();
-            }
-        }
+        DeviceLink device{link, *mouse_, transport, commands, clock, messages, messages, events};
+        acceptance = AcceptMouse(device);
     }
 
     void Apply(const ProfileRecord& profile) { RunApply(profile, commands, persistence); }
 
     std::shared_ptr<SimulatedMouse> mouse_;
+    MouseAcceptance acceptance = MouseAcceptance::NotFound;
     LinkState link;
     NoPauses clock;
     SilentMessages messages;
@@ -317,10 +313,24 @@ TEST(SimulatedApplyTest, OnlyAMouseAnsweringTheScrambledHandshakeIsAccepted) {
         mouse->SetAnswering(c.answering);
         SimulatedLink program(mouse);
         EXPECT_EQ(program.link.connected_now(), c.accepted);
+        EXPECT_EQ(program.acceptance,
+                  c.accepted ? MouseAcceptance::Accepted : MouseAcceptance::Rejected);
+        EXPECT_EQ(program.mouse_->state().sensor_block[3] & kSensorAcceptBit,
+                  c.accepted ? kSensorAcceptBit : 0);
         const DeviceEvent expected{
             c.accepted ? DeviceEventCode::MouseDetected : DeviceEventCode::MouseNotDetected, 0};
         EXPECT_EQ(program.events.Take(), std::vector<DeviceEvent>{expected});
     }
+}
+
+TEST(SimulatedApplyTest, AMousePulledOutBeforeTheOpenIsNotFoundAndHearsNothing) {
+    auto mouse = MakeMouse({});
+    mouse->UnplugAfter(0);
+    SimulatedLink program(mouse);
+    EXPECT_EQ(program.acceptance, MouseAcceptance::NotFound);
+    EXPECT_FALSE(program.link.connected_now());
+    EXPECT_EQ(mouse->reports_crossed(), 0u);
+    EXPECT_TRUE(program.events.Take().empty());
 }
 
 TEST(SimulatedApplyTest, ButtonPressReachesTheProgramWhicheverChannelIsListedFirst) {
