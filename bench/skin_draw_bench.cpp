@@ -13,7 +13,7 @@
 
 #include "common/text_encoding.h"
 #include "common/user_messages.h"
-#include "skin/win/gdi_owners.h"
+#include "common/win/handle_owners.h"
 #include "skin/win/mem_dc.h"
 #include "skin/win/skin_image.h"
 
@@ -68,14 +68,14 @@ std::vector<Placement> FullPage() {
 class Canvas {
   public:
     explicit Canvas(HWND window) : window_(window) {
-        WindowDc dc(window);
+        win::WindowDc dc(window);
         bitmap_.Reset(CreateCompatibleBitmap(dc.get(), kWidth, kHeight));
     }
     // One drawing cycle as the windows run it: buffer over the client area, canvas selected,
     // draw, copy everything to the window.
     template <typename Draw>
     void Cycle(Draw draw) {
-        WindowDc dc(window_);
+        win::WindowDc dc(window_);
         CMemDC buffer(dc.get(), RECT{0, 0, kWidth, kHeight});
         buffer.UseBitmap(bitmap_.get());
         draw(buffer.dc());
@@ -83,7 +83,7 @@ class Canvas {
 
   private:
     HWND window_;
-    OwnedBitmap bitmap_;
+    win::UniqueBitmap bitmap_;
 };
 
 template <typename Body>

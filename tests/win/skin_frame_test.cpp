@@ -94,7 +94,7 @@ class ScriptedFrame : public SkinnedDialogFrame {
     void MoveTo(ClientPoint p) { SendMessageW(hwnd(), WM_MOUSEMOVE, 0, PointParam(p)); }
 
     COLORREF PixelAt(ClientPoint p) {
-        WindowDc dc(hwnd());
+        win::WindowDc dc(hwnd());
         return GetPixel(dc.get(), p.x, p.y);
     }
     SIZE WindowSize() {
@@ -321,8 +321,8 @@ TEST_F(SkinFrameTest, ColoursOnlyTheChildKindsItNames) {
     options.child_colours = ChildColourRule{.statics = true, .edits = true};
     ScriptedFrame frame(
         SkinDialogKind::kFireKey, ContextFor("Default"), options, {[&](ScriptedFrame& f) {
-            WindowDc screen(nullptr);
-            OwnedMemoryDc dc(CreateCompatibleDC(screen.get()));
+            win::WindowDc screen(nullptr);
+            win::UniqueMemoryDc dc(CreateCompatibleDC(screen.get()));
             const auto ask = [&](UINT message) {
                 SetTextColor(dc.get(), RGB(1, 2, 3));
                 SetBkColor(dc.get(), RGB(4, 5, 6));
@@ -356,10 +356,10 @@ std::filesystem::path WriteOnePixelPng(const std::filesystem::path& path, Gdiplu
 }
 
 COLORREF DrawOnto(COLORREF ground, const std::filesystem::path& image, RecordingMessages& out) {
-    WindowDc screen(nullptr);
-    OwnedMemoryDc dc(CreateCompatibleDC(screen.get()));
-    OwnedBitmap target(CreateCompatibleBitmap(screen.get(), 4, 4));
-    ScopedSelect select(dc.get(), target.get());
+    win::WindowDc screen(nullptr);
+    win::UniqueMemoryDc dc(CreateCompatibleDC(screen.get()));
+    win::UniqueBitmap target(CreateCompatibleBitmap(screen.get(), 4, 4));
+    win::ScopedSelection select(dc.get(), target.get());
     SetPixel(dc.get(), 1, 1, ground);
     LoadPng(dc.get(), image.wstring(), 1, 1, out);
     return GetPixel(dc.get(), 1, 1);
@@ -392,11 +392,11 @@ TEST_F(SkinFrameTest, LoadPngBlendsPremultipliedAlphaAndReportsMissingFiles) {
 void SaveClientArea(HWND hwnd, const std::filesystem::path& path) {
     RECT client{};
     GetClientRect(hwnd, &client);
-    WindowDc window(hwnd);
-    OwnedMemoryDc dc(CreateCompatibleDC(window.get()));
-    OwnedBitmap copy(CreateCompatibleBitmap(window.get(), client.right, client.bottom));
+    win::WindowDc window(hwnd);
+    win::UniqueMemoryDc dc(CreateCompatibleDC(window.get()));
+    win::UniqueBitmap copy(CreateCompatibleBitmap(window.get(), client.right, client.bottom));
     {
-        ScopedSelect select(dc.get(), copy.get());
+        win::ScopedSelection select(dc.get(), copy.get());
         BitBlt(dc.get(), 0, 0, client.right, client.bottom, window.get(), 0, 0, SRCCOPY);
     }
     Gdiplus::Bitmap image(copy.get(), nullptr);

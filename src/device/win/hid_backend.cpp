@@ -17,7 +17,7 @@ extern "C" {
 #include <cstdint>
 #include <span>
 
-#include "device/win/unique_handle.h"
+#include "common/win/handle_owners.h"
 
 namespace corvanti {
 
@@ -103,10 +103,10 @@ bool InterfacePath(HDEVINFO set, SP_DEVICE_INTERFACE_DATA& data, std::string& pa
     return !path.empty();
 }
 
-UniqueHandle OpenDevice(const std::string& path, DWORD access, DWORD flags) {
-    return UniqueHandle(CreateFileW(WideFromUtf8(path).c_str(), access,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                    flags, nullptr));
+win::UniqueHandle OpenDevice(const std::string& path, DWORD access, DWORD flags) {
+    return win::UniqueHandle(CreateFileW(WideFromUtf8(path).c_str(), access,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                         flags, nullptr));
 }
 
 // Fills attributes and capabilities of one interface as far as it can be examined.
@@ -116,7 +116,7 @@ HidInterfaceInfo Probe(HDEVINFO set, SP_DEVICE_INTERFACE_DATA& data) {
         info.probe = HidInterfaceInfo::Probe::DetailFailed;
         return info;
     }
-    const UniqueHandle device = OpenDevice(info.path, 0, 0);
+    const win::UniqueHandle device = OpenDevice(info.path, 0, 0);
     if (!device.valid()) {
         info.probe = HidInterfaceInfo::Probe::OpenFailed;
         return info;
@@ -156,7 +156,7 @@ DWORD ClampedMilliseconds(std::chrono::milliseconds timeout) {
 // awaited, since the system may write into the caller's buffer until then.
 class WindowsHidCollection : public HidCollection {
   public:
-    WindowsHidCollection(UniqueHandle device, UniqueHandle io_event)
+    WindowsHidCollection(win::UniqueHandle device, win::UniqueHandle io_event)
         : device_(std::move(device)), io_event_(std::move(io_event)) {}
 
     bool SetFeature(std::span<const std::uint8_t> report) override {
@@ -205,8 +205,8 @@ class WindowsHidCollection : public HidCollection {
         return moved;
     }
 
-    UniqueHandle device_;
-    UniqueHandle io_event_;
+    win::UniqueHandle device_;
+    win::UniqueHandle io_event_;
 };
 
 }  // namespace
@@ -253,11 +253,11 @@ std::unique_ptr<HidCollection> WindowsHidDiscovery::Open(const std::string& path
             flags = FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OVERLAPPED;
             break;
     }
-    UniqueHandle device = OpenDevice(path, access, flags);
+    win::UniqueHandle device = OpenDevice(path, access, flags);
     if (!device.valid()) {
         return nullptr;
     }
-    UniqueHandle io_event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    win::UniqueHandle io_event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     if (!io_event.valid()) {
         return nullptr;
     }

@@ -2,8 +2,8 @@
 
 #include <chrono>
 
+#include "common/win/handle_owners.h"
 #include "device/pause_clock.h"
-#include "device/win/unique_handle.h"
 
 namespace corvanti {
 
@@ -26,7 +26,7 @@ class HighResolutionPauseClock : public PauseClock {
   private:
     void WaitCoarsely(std::chrono::microseconds duration);
 
-    UniqueHandle timer_;
+    win::UniqueHandle timer_;
     bool period_raised_ = false;
     long long counter_frequency_ = 1;
 };

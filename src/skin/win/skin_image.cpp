@@ -98,11 +98,11 @@ std::optional<DecodedImage> DecodeImage(const std::wstring& path) {
 }
 
 void DrawDecodedImage(HDC dc, const DecodedImage& image, int x, int y) {
-    OwnedMemoryDc source(CreateCompatibleDC(dc));
+    win::UniqueMemoryDc source(CreateCompatibleDC(dc));
     if (!source) {
         return;
     }
-    ScopedSelect select(source.get(), image.bitmap.get());
+    win::ScopedSelection select(source.get(), image.bitmap.get());
     if (image.has_alpha) {
         const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
         AlphaBlend(dc, x, y, image.width, image.height, source.get(), 0, 0, image.width,

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "common/user_messages.h"
-#include "skin/win/gdi_owners.h"
+#include "common/win/handle_owners.h"
 
 namespace corvanti::skin {
 
@@ -27,7 +27,7 @@ class GdiplusSession {
 // One decoded skin image as a top-down 32-bit DIB section. With alpha its colours are
 // premultiplied, ready for AlphaBlend; without, it is copied as it is.
 struct DecodedImage {
-    OwnedBitmap bitmap;
+    win::UniqueBitmap bitmap;
     int width = 0;
     int height = 0;
     bool has_alpha = false;

@@ -226,7 +226,7 @@ bool SkinnedDialogFrame::LoadBackground() {
         return false;
     }
     background_ = std::move(image->bitmap);
-    WindowDc screen(nullptr);
+    win::WindowDc screen(nullptr);
     canvas_.Reset(CreateCompatibleBitmap(screen.get(), background_size_.cx, background_size_.cy));
     return static_cast<bool>(canvas_);
 }
@@ -262,7 +262,7 @@ bool SkinnedDialogFrame::DrawSkinImage(HDC dc, std::string_view name, int x, int
 
 void SkinnedDialogFrame::DrawLabel(HDC dc, std::string_view text, ClientRect rect, UINT format,
                                    COLORREF colour) {
-    ScopedSelect select_font(dc, font_.get());
+    win::ScopedSelection select_font(dc, font_.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour);
     const std::wstring wide = Utf8ToWide(text);
@@ -271,8 +271,8 @@ void SkinnedDialogFrame::DrawLabel(HDC dc, std::string_view text, ClientRect rec
 }
 
 void SkinnedDialogFrame::DrawOverBackground(HDC canvas_dc, ClientRect area) {
-    OwnedMemoryDc source(CreateCompatibleDC(canvas_dc));
-    ScopedSelect select(source.get(), background_.get());
+    win::UniqueMemoryDc source(CreateCompatibleDC(canvas_dc));
+    win::ScopedSelection select(source.get(), background_.get());
     BitBlt(canvas_dc, area.left, area.top, area.Width(), area.Height(), source.get(), area.left,
            area.top, SRCCOPY);
 }
@@ -306,7 +306,7 @@ void SkinnedDialogFrame::DrawOnCanvas(const std::function<void(HDC)>& draw) {
     if (!background_) {
         return;
     }
-    WindowDc window(hwnd_);
+    win::WindowDc window(hwnd_);
     CMemDC buffer(window.get(), ClientArea(hwnd_));
     buffer.UseBitmap(canvas_.get());
     draw(buffer.dc());

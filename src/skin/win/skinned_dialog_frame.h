@@ -10,6 +10,7 @@
 
 #include "common/client_rect.h"
 #include "common/user_messages.h"
+#include "common/win/handle_owners.h"
 #include "skin/child_colours.h"
 #include "skin/dialog_texts.h"
 #include "skin/dropdown_list_state.h"
@@ -17,7 +18,6 @@
 #include "skin/keyboard_filter.h"
 #include "skin/skin_context.h"
 #include "skin/skin_dialogs.h"
-#include "skin/win/gdi_owners.h"
 #include "skin/win/message_box.h"
 
 namespace corvanti::skin {
@@ -141,11 +141,11 @@ class SkinnedDialogFrame {
     std::string skin_path_;
     // The decoded background, kept untouched, and the canvas the frame draws on. Every
     // button is drawn over a fresh copy of its area, so images with soft edges do not pile up.
-    OwnedBitmap background_;
-    OwnedBitmap canvas_;
+    win::UniqueBitmap background_;
+    win::UniqueBitmap canvas_;
     SIZE background_size_{};
-    OwnedFont font_;
-    OwnedBrush child_brush_;
+    win::UniqueFont font_;
+    win::UniqueBrush child_brush_;
     OkCancelTexts ok_cancel_;
     FrameHoverState hover_;
 
