@@ -50,10 +50,7 @@ ProfileRecord SampleProfile() {
 class ApplySequenceTest : public ::testing::Test {
   protected:
     ApplySequenceTest() {
-        link_.command = std::make_unique<testing::ScriptedCollection>(wire_);
-        link_.feature_length = 9;
-        link_.input_length = 33;
-        link_.output_length = 33;
+        testing::AttachScriptedCommandChannel(link_, wire_);
         link_.xor_key = HandshakeXorKey();
         link_.scrambling.store(1);
         link_.connected.store(1);

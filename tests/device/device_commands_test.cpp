@@ -13,25 +13,14 @@ using testing::Crossing;
 using testing::Report;
 using Kind = Crossing::Kind;
 
-Report Feature(const CommandPacket& packet) {
-    Report report(9, 0);
-    std::copy(packet.begin(), packet.end(), report.begin() + 1);
-    return report;
-}
-
 class DeviceCommandsTest : public ::testing::Test {
   protected:
-    DeviceCommandsTest() {
-        link_.command = std::make_unique<testing::ScriptedCollection>(wire_);
-        link_.feature_length = 9;
-        link_.input_length = 33;
-        link_.output_length = 33;
-    }
+    DeviceCommandsTest() { testing::AttachScriptedCommandChannel(link_, wire_); }
 
     // Answers every request with the next scripted packet and input reports.
     void Script(std::vector<CommandPacket> answers, std::vector<Report> inputs = {}) {
         for (const auto& answer : answers) {
-            wire_->feature_answers.push_back(Feature(WithChecksum(answer)));
+            wire_->feature_answers.push_back(testing::FeatureReportOf(WithChecksum(answer)));
         }
         wire_->input_reports.assign(inputs.begin(), inputs.end());
     }
@@ -57,15 +46,17 @@ TEST_F(DeviceCommandsTest, SingleCommandsCarryTheirExactBytes) {
     commands_.ReadSensorBlock();
     commands_.ReadLightingBlock();
     EXPECT_EQ(wire_->traffic,
-              (std::vector<Crossing>{{Kind::SetFeature, Feature({1, 1, 0, 0, 0, 0, 0, 0xFD})},
-                                     {Kind::SetFeature, Feature({0x83, 0, 0, 0, 0, 0, 0, 0x7C})},
-                                     {Kind::SetFeature, Feature({0x8D, 0, 0, 0, 0, 0, 0, 0x72})}}));
+              (std::vector<Crossing>{
+                  {Kind::SetFeature, testing::FeatureReportOf({1, 1, 0, 0, 0, 0, 0, 0xFD})},
+                  {Kind::SetFeature, testing::FeatureReportOf({0x83, 0, 0, 0, 0, 0, 0, 0x7C})},
+                  {Kind::SetFeature, testing::FeatureReportOf({0x8D, 0, 0, 0, 0, 0, 0, 0x72})}}));
 }
 
 TEST_F(DeviceCommandsTest, KeyMatrixTwoIsSixtyFourZeroBytesInTwoReports) {
     commands_.WriteKeyMatrices();
     ASSERT_EQ(wire_->traffic.size(), 12u);  // four packets with two reports each
-    EXPECT_EQ(wire_->traffic[3].bytes, Feature({0x12, 0x02, 0x40, 0, 0, 0, 0, 0xAB}));
+    EXPECT_EQ(wire_->traffic[3].bytes,
+              testing::FeatureReportOf({0x12, 0x02, 0x40, 0, 0, 0, 0, 0xAB}));
     EXPECT_EQ(wire_->traffic[4].bytes, Data(0));
     EXPECT_EQ(wire_->traffic[5].bytes, Data(0));
     EXPECT_EQ(wire_->traffic[6].kind, Kind::SetFeature);
@@ -77,7 +68,8 @@ TEST_F(DeviceCommandsTest, MacroTwelveIsFourReportsOfItsBlock) {
     mirror_.macro_area[11 * 128] = 0x42;
     commands_.WriteMacro(12);
     ASSERT_EQ(wire_->traffic.size(), 5u);
-    EXPECT_EQ(wire_->traffic[0].bytes, Feature({0x13, 0x0C, 0x80, 0, 0, 0, 0, 0x60}));
+    EXPECT_EQ(wire_->traffic[0].bytes,
+              testing::FeatureReportOf({0x13, 0x0C, 0x80, 0, 0, 0, 0, 0x60}));
     EXPECT_EQ(wire_->traffic[1].bytes[1], 0x42);
     EXPECT_EQ(wire_->Count(Kind::Output), 4u);
 }
@@ -85,7 +77,8 @@ TEST_F(DeviceCommandsTest, MacroTwelveIsFourReportsOfItsBlock) {
 TEST_F(DeviceCommandsTest, SecondLightingDetailRequestCarriesTheFirstAnswer) {
     Script({{0x87, 0, 9, 8, 7, 5, 6}, {0x87, 1, 3, 2, 1}});
     commands_.ReadLightingDetailBlocks();
-    EXPECT_EQ(wire_->traffic.at(2).bytes, Feature(WithChecksum({0x87, 1, 9, 8, 7, 5, 6})));
+    EXPECT_EQ(wire_->traffic.at(2).bytes,
+              testing::FeatureReportOf(WithChecksum({0x87, 1, 9, 8, 7, 5, 6})));
     EXPECT_EQ(mirror_.lighting_detail[0], (LightingDetailBlock{9, 8, 7}));
     EXPECT_EQ(mirror_.lighting_detail[1], (LightingDetailBlock{3, 2, 1}));
     EXPECT_EQ(clock_.Total(), std::chrono::milliseconds(4));
@@ -142,7 +135,8 @@ TEST_F(DeviceCommandsTest, SensorRefreshKeepsTheBlockAndSetsTheAcceptBit) {
     Script({{0x83, 3, 0x04, 0x11, 0x82}});
     commands_.RefreshSensorBlock();
     EXPECT_EQ(mirror_.dpi_sensor_type, 3);
-    EXPECT_EQ(wire_->traffic.back().bytes, Feature(WithChecksum({0x03, 3, 0x04, 0x11, 0xC2})));
+    EXPECT_EQ(wire_->traffic.back().bytes,
+              testing::FeatureReportOf(WithChecksum({0x03, 3, 0x04, 0x11, 0xC2})));
     EXPECT_EQ(trace_.traces.at(0), "Sensor Type:03\n,,Rate:04\n,Option1:11\n,Option2:82\n");
 }
 

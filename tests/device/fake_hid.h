@@ -3,6 +3,7 @@
 // Test doubles for the device link: a scripted HID wire that records every report crossing it,
 // a discovery over a fixed interface list, a recording clock and a recording event sink.
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <deque>
@@ -15,8 +16,10 @@
 #include <vector>
 
 #include "common/user_messages.h"
+#include "device/command_packet.h"
 #include "device/device_event.h"
 #include "device/hid_transport.h"
+#include "device/link_state.h"
 #include "device/pause_clock.h"
 #include "support/recording_messages.h"
 
@@ -173,6 +176,22 @@ class RecordingEvents : public DeviceEventSink {
         events.push_back({code, value});
     }
 };
+
+// The feature report that carries `packet` on the command channel: report id, then the packet,
+// zero-padded to the channel's feature length.
+inline Report FeatureReportOf(const CommandPacket& packet, std::size_t size = 9) {
+    Report report(size, 0);
+    std::copy(packet.begin(), packet.end(), report.begin() + 1);
+    return report;
+}
+
+// Puts a scripted command channel with the mouse's report lengths into `link`.
+inline void AttachScriptedCommandChannel(LinkState& link, const std::shared_ptr<Wire>& wire) {
+    link.command = std::make_unique<ScriptedCollection>(wire);
+    link.feature_length = 9;
+    link.input_length = 33;
+    link.output_length = 33;
+}
 
 inline HidInterfaceInfo MouseInterface(std::string path, std::uint16_t usage,
                                        std::uint16_t feature_length = 9) {

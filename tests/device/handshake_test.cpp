@@ -19,8 +19,7 @@ struct HandshakeRig {
     PacketTransport transport{link, clock};
 
     HandshakeRig() {
-        link.command = std::make_unique<testing::ScriptedCollection>(wire);
-        link.feature_length = 9;
+        testing::AttachScriptedCommandChannel(link, wire);
         link.connected.store(1);  // set by the open as soon as the command channel is found
     }
     void Run() { RunHandshake(link, transport, clock, events); }

@@ -14,22 +14,11 @@ using Kind = Crossing::Kind;
 
 class PacketTransportTest : public ::testing::Test {
   protected:
-    PacketTransportTest() {
-        link_.command = std::make_unique<testing::ScriptedCollection>(wire_);
-        link_.feature_length = 9;
-        link_.input_length = 33;
-        link_.output_length = 33;
-    }
+    PacketTransportTest() { testing::AttachScriptedCommandChannel(link_, wire_); }
 
     void Scrambled() {
         link_.xor_key = HandshakeXorKey();
         link_.scrambling.store(1);
-    }
-
-    static Report FeatureReport(const CommandPacket& packet, std::size_t size = 9) {
-        Report report(size, 0);
-        std::copy(packet.begin(), packet.end(), report.begin() + 1);
-        return report;
     }
 
     static Report DataReport(std::uint8_t fill) {
@@ -48,8 +37,8 @@ TEST_F(PacketTransportTest, WriteCommandGoesOutPlainWithRecomputedChecksumAndNoR
     CommandPacket packet = {0x01, 0x08, 0, 0, 0, 0, 0, 0x00};
     EXPECT_TRUE(transport_.SendPacket(packet));
     EXPECT_EQ(wire_->traffic,
-              (std::vector<Crossing>{
-                  {Kind::SetFeature, FeatureReport({0x01, 0x08, 0, 0, 0, 0, 0, 0xF6})}}));
+              (std::vector<Crossing>{{Kind::SetFeature, testing::FeatureReportOf(
+                                                            {0x01, 0x08, 0, 0, 0, 0, 0, 0xF6})}}));
     EXPECT_EQ(packet[7], 0xF6);
 }
 
@@ -57,18 +46,20 @@ TEST_F(PacketTransportTest, FeatureReportTakesTheChannelsLength) {
     link_.feature_length = 16;
     CommandPacket packet = {0x01, 0x01};
     transport_.SendPacket(packet);
-    EXPECT_EQ(wire_->traffic.at(0).bytes, FeatureReport({0x01, 0x01, 0, 0, 0, 0, 0, 0xFD}, 16));
+    EXPECT_EQ(wire_->traffic.at(0).bytes,
+              testing::FeatureReportOf({0x01, 0x01, 0, 0, 0, 0, 0, 0xFD}, 16));
 }
 
 TEST_F(PacketTransportTest, ScrambledReadCommandReturnsTheUnscrambledAnswer) {
     Scrambled();
     const CommandPacket answer = WithChecksum({0x8D, 1, 4, 2});
-    wire_->feature_answers.push_back(FeatureReport(Scramble(answer, link_.xor_key)));
+    wire_->feature_answers.push_back(testing::FeatureReportOf(Scramble(answer, link_.xor_key)));
     CommandPacket packet = {0x8D};
     transport_.SendPacket(packet);
     EXPECT_EQ(packet, answer);
     const CommandPacket request = WithChecksum({0x8D});
-    EXPECT_EQ(wire_->traffic.at(0).bytes, FeatureReport(Scramble(request, link_.xor_key)));
+    EXPECT_EQ(wire_->traffic.at(0).bytes,
+              testing::FeatureReportOf(Scramble(request, link_.xor_key)));
 }
 
 TEST_F(PacketTransportTest, MissingAnswerReadsAsZerosUnscrambledWhenScrambling) {
@@ -108,7 +99,7 @@ TEST_F(PacketTransportTest, DataPhaseReportCountFollowsTheAnnouncedLength) {
 }
 
 TEST_F(PacketTransportTest, ReadDataPhaseAppendsThe32DataBytesOfEachReport) {
-    wire_->feature_answers.push_back(FeatureReport(WithChecksum({0x93, 2, 64})));
+    wire_->feature_answers.push_back(testing::FeatureReportOf(WithChecksum({0x93, 2, 64})));
     wire_->input_reports = {DataReport(0x21), DataReport(0x22)};
     std::vector<std::uint8_t> data(128, 0xEE);
     CommandPacket packet = {0x93, 2};
@@ -123,7 +114,7 @@ TEST_F(PacketTransportTest, ReadDataPhaseAppendsThe32DataBytesOfEachReport) {
 }
 
 TEST_F(PacketTransportTest, AnswerWithLengthZeroReadsNoReport) {
-    wire_->feature_answers.push_back(FeatureReport(WithChecksum({0x90, 0, 0})));
+    wire_->feature_answers.push_back(testing::FeatureReportOf(WithChecksum({0x90, 0, 0})));
     wire_->input_reports = {DataReport(0x21)};
     std::vector<std::uint8_t> data(24);
     CommandPacket packet = {0x90};
@@ -133,7 +124,7 @@ TEST_F(PacketTransportTest, AnswerWithLengthZeroReadsNoReport) {
 }
 
 TEST_F(PacketTransportTest, OverlongAnnouncementIsDrainedButNeverWrittenPastTheBlock) {
-    wire_->feature_answers.push_back(FeatureReport(WithChecksum({0x90, 0, 0xFF})));
+    wire_->feature_answers.push_back(testing::FeatureReportOf(WithChecksum({0x90, 0, 0xFF})));
     for (int i = 0; i < 8; ++i) {
         wire_->input_reports.push_back(DataReport(0x5A));
     }
@@ -146,7 +137,7 @@ TEST_F(PacketTransportTest, OverlongAnnouncementIsDrainedButNeverWrittenPastTheB
 }
 
 TEST_F(PacketTransportTest, SilentDataPhaseWaitsBoundedOnceAndGivesZeros) {
-    wire_->feature_answers.push_back(FeatureReport(WithChecksum({0x93, 1, 128})));
+    wire_->feature_answers.push_back(testing::FeatureReportOf(WithChecksum({0x93, 1, 128})));
     std::vector<std::uint8_t> data(128, 0xEE);
     CommandPacket packet = {0x93, 1};
     transport_.SendReadWithData(packet, data);
