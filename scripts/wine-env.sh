@@ -8,14 +8,30 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 
 corvanti_start_wine() {
     mkdir -p "$WINEPREFIX"
+    corvanti_start_persistent_wineserver
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "Preparing the Wine prefix (first time only)..."
         wineboot --init >/dev/null 2>&1 || true
     fi
-    wineserver -p >/dev/null 2>&1 || true
     # Start Wine's own services now, with their output going nowhere: started later by a test,
     # they would inherit the test runner's pipes and keep it waiting after the test ended.
     wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+# A server that a plain wine call started ends with its last client, and "wineserver -p" cannot
+# take over from it (it just fails while one runs). Without a persistent server every test
+# starts its own, and a test started while the previous one's server is going away fails
+# before it runs. So: replace whatever runs with a persistent server, and insist on it.
+corvanti_start_persistent_wineserver() {
+    if wineserver -p >/dev/null 2>&1; then
+        return
+    fi
+    wineserver -k >/dev/null 2>&1 || true
+    timeout 60 wineserver -w >/dev/null 2>&1 || true
+    wineserver -p >/dev/null 2>&1 || {
+        echo "Could not start a persistent wineserver for $WINEPREFIX" >&2
+        return 1
+    }
 }
 
 corvanti_stop_wine() {
