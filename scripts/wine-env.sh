@@ -21,7 +21,8 @@ corvanti_start_wine() {
 # A server that a plain wine call started ends with its last client, and "wineserver -p" cannot
 # take over from it (it just fails while one runs). Without a persistent server every test
 # starts its own, and a test started while the previous one's server is going away fails
-# before it runs. So: replace whatever runs with a persistent server, and insist on it.
+# before it runs. So: replace whatever runs with a persistent server, and say so loudly when
+# that fails, since the tests then run slowly and may fail at random.
 corvanti_start_persistent_wineserver() {
     if wineserver -p >/dev/null 2>&1; then
         return
@@ -29,8 +30,7 @@ corvanti_start_persistent_wineserver() {
     wineserver -k >/dev/null 2>&1 || true
     timeout 60 wineserver -w >/dev/null 2>&1 || true
     wineserver -p >/dev/null 2>&1 || {
-        echo "Could not start a persistent wineserver for $WINEPREFIX" >&2
-        return 1
+        echo "WARNING: no persistent wineserver for $WINEPREFIX; Wine tests may fail at start" >&2
     }
 }
 
