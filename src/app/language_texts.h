@@ -5,14 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "common/language.h"
+
 namespace corvanti {
-
-// The main window's languages, chosen once at start-up from the language code.
-enum class Language { SimplifiedChinese, TraditionalChinese, English };
-
-// "CHS" and "CHT" exactly (no other case, no blanks); anything else, the empty code included,
-// is English.
-Language LanguageFromCode(std::string_view code);
 
 // Every text of the main window by its role, in table order.
 enum class TextRole : std::size_t {

@@ -9,30 +9,16 @@ constexpr int kChineseNormalHeight = 13;
 constexpr int kEnglishNormalHeight = 14;
 constexpr int kTitleHeight = 18;
 
-// The UI faces as UTF-8: SimHei and SimSun.
-constexpr const char* kHeiFace = "\xE9\xBB\x91\xE4\xBD\x93";
-constexpr const char* kSongFace = "\xE5\xAE\x8B\xE4\xBD\x93";
-
-MainWindowFonts ChineseFonts(const char* face) {
-    return {{face, kChineseNormalHeight, kNormalWeight}, {face, kTitleHeight, kBoldWeight}};
-}
-
-bool IsWindows62(std::uint32_t packed_version) {
-    const auto major = packed_version & 0xFFu;
-    const auto minor = (packed_version >> 8) & 0xFFu;
-    return major == 6 && minor == 2;
+MainWindowFonts ChineseFonts(std::string_view face) {
+    return {{std::string(face), kChineseNormalHeight, kNormalWeight},
+            {std::string(face), kTitleHeight, kBoldWeight}};
 }
 
 }  // namespace
 
 MainWindowFonts FontsFor(Language language, std::uint32_t packed_windows_version) {
-    switch (language) {
-        case Language::SimplifiedChinese:
-            return ChineseFonts(IsWindows62(packed_windows_version) ? kHeiFace : kSongFace);
-        case Language::TraditionalChinese:
-            return ChineseFonts(kHeiFace);
-        case Language::English:
-            break;
+    if (language != Language::English) {
+        return ChineseFonts(ChineseFaceFor(language, packed_windows_version));
     }
     return {{"Arial", kEnglishNormalHeight, kNormalWeight}, {"Tahoma", kTitleHeight, kBoldWeight}};
 }

@@ -8,8 +8,8 @@
 namespace corvanti {
 namespace {
 
-constexpr std::string_view kHeiTi = "\xE9\xBB\x91\xE4\xBD\x93";
-constexpr std::string_view kSongTi = "\xE5\xAE\x8B\xE4\xBD\x93";
+constexpr std::string_view kHeiTi = "\xE9\xBB\x91\xE4\xBD\x93";   // 黑体
+constexpr std::string_view kSongTi = "\xE5\xAE\x8B\xE4\xBD\x93";  // 宋体
 
 TEST(DialogFontForTest, FollowsLanguageAndReportedVersion) {
     struct Case {
@@ -26,18 +26,18 @@ TEST(DialogFontForTest, FollowsLanguageAndReportedVersion) {
         {"", 0x0206, {"Arial", 14}},       {"chs", 0x0206, {"Arial", 14}},  // codes are exact
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(DialogFontFor(c.language, c.version), c.font)
+        EXPECT_EQ(DialogFontFor(LanguageFromCode(c.language), c.version), c.font)
             << "'" << c.language << "' " << c.version;
     }
 }
 
 TEST(OkCancelTextsForTest, ChoosesTheLanguagesTexts) {
-    EXPECT_EQ(OkCancelTextsFor("CHS"),
+    EXPECT_EQ(OkCancelTextsFor(LanguageFromCode("CHS")),
               (OkCancelTexts{"\xE7\xA1\xAE\xE5\xAE\x9A", "\xE5\x8F\x96\xE6\xB6\x88"}));
-    EXPECT_EQ(OkCancelTextsFor("CHT"),
+    EXPECT_EQ(OkCancelTextsFor(LanguageFromCode("CHT")),
               (OkCancelTexts{"\xE7\xA2\xBA\xE5\xAE\x9A", "\xE5\x8F\x96\xE6\xB6\x88"}));
-    EXPECT_EQ(OkCancelTextsFor("EN"), (OkCancelTexts{"OK", "Cancel"}));
-    EXPECT_EQ(OkCancelTextsFor(""), (OkCancelTexts{"OK", "Cancel"}));
+    EXPECT_EQ(OkCancelTextsFor(LanguageFromCode("EN")), (OkCancelTexts{"OK", "Cancel"}));
+    EXPECT_EQ(OkCancelTextsFor(LanguageFromCode("")), (OkCancelTexts{"OK", "Cancel"}));
 }
 
 }  // namespace

@@ -207,8 +207,9 @@ BOOL SkinnedDialogFrame::OnInitDialog() {
         return FALSE;
     }
     CreateDialogFont();
-    ok_cancel_ = OkCancelTextsFor(context_.language_code);
-    SetLanguageTexts(UiLanguageOf(context_.language_code));
+    const Language language = LanguageFromCode(context_.language_code);
+    ok_cancel_ = OkCancelTextsFor(language);
+    SetLanguageTexts(language);
     CreateValueBox();
     return CreateControls() ? TRUE : FALSE;
 }
@@ -232,8 +233,8 @@ bool SkinnedDialogFrame::LoadBackground() {
 }
 
 void SkinnedDialogFrame::CreateDialogFont() {
-    const DialogFontChoice choice =
-        DialogFontFor(context_.language_code, static_cast<std::uint32_t>(GetVersion()));
+    const DialogFontChoice choice = DialogFontFor(LanguageFromCode(context_.language_code),
+                                                  static_cast<std::uint32_t>(GetVersion()));
     font_.Reset(CreateFontW(choice.height, 0, 0, 0, kFontWeight, FALSE, FALSE, FALSE, 0,
                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                             kFontPitchAndFamily, Utf8ToWide(choice.face).c_str()));

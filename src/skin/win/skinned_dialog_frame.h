@@ -74,7 +74,7 @@ class SkinnedDialogFrame {
 
   protected:
     // Step 5: the dialog's own texts, after OK and Cancel.
-    virtual void SetLanguageTexts(UiLanguage /*language*/) {}
+    virtual void SetLanguageTexts(Language /*language*/) {}
     // Step 6: child controls and hooks; the result is returned from the initialisation.
     virtual bool CreateControls() { return true; }
     // The dialog's own drawing, between the OK/Cancel labels and the close cross.
