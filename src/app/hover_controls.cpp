@@ -93,11 +93,19 @@ DrawList HoverControlLabel(HoverControl control, const ControlTexts& texts) {
     if (control.kind == HoverKind::DropdownBox) {
         return BoxLabels(control.box, BoxCaption(texts.captions, texts.key_mode, control.box));
     }
-    const std::optional<TextRole> role = LookOf(control.kind).label;
-    if (!role) {
+    const std::optional<DrawLabel> label = ButtonLabel(control.kind, texts.texts);
+    if (!label) {
         return {};
     }
-    return {DrawLabel{texts.texts.Text(*role), HoverControlArea(control), text_format::kCentred}};
+    return {*label};
+}
+
+std::optional<DrawLabel> ButtonLabel(HoverKind kind, const LanguageTexts& texts) {
+    const HoverKindLook& look = LookOf(kind);
+    if (!look.label) {
+        return std::nullopt;
+    }
+    return DrawLabel{texts.Text(*look.label), look.area, text_format::kCentred};
 }
 
 DrawList HoverControlDrawing(HoverControl control, bool hot, const ControlTexts& texts) {

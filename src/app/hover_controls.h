@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "app/language_texts.h"
@@ -49,6 +50,10 @@ DrawImage HoverControlImage(HoverControl control, bool hot);
 
 // The text drawn on the control (none for the image-only minimise, close, skins and tabs).
 DrawList HoverControlLabel(HoverControl control, const ControlTexts& texts);
+
+// The text centred on a text button (OK, Apply, Cancel, both "Default" buttons, "New",
+// "Delete", "Confirm"); empty for the other kinds.
+std::optional<DrawLabel> ButtonLabel(HoverKind kind, const LanguageTexts& texts);
 
 // Image and label: what redrawing the control in one state takes.
 DrawList HoverControlDrawing(HoverControl control, bool hot, const ControlTexts& texts);
