@@ -41,4 +41,7 @@ struct WindowOpening {
 
 WindowOpening PlanWindowOpening(const WindowOpeningState& state);
 
+// The page steps an opening takes: the reload after a Cancel or the very first basic page.
+PagePlan PageStepsOfOpening(const WindowOpening& opening, MainWindowPages& pages);
+
 }  // namespace corvanti
