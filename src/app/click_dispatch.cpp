@@ -96,23 +96,24 @@ std::optional<ClickAction> FirstNumberedHit(ClientPoint p) {
     return std::nullopt;
 }
 
-// Searched stage by stage, levels upward within a stage.
-std::optional<ClickAction> DpiLevelHit(ClientPoint p) {
-    for (int stage = 1; stage <= kDpiStages; ++stage) {
-        for (int level = 1; level <= kDpiLevelCount; ++level) {
-            if (DpiLevelArea(stage, level).Contains(p)) {
-                return ClickAction{Kind::DpiLevel, stage, level};
-            }
-        }
-    }
-    return std::nullopt;
-}
+// A grid of numbered cells: searched by its first number (stage, slider row), then along the
+// second (level, position); the action carries both.
+struct CellGrid {
+    Kind action;
+    int first_count;
+    int second_count;
+    ClientRect (*area)(int, int);
+};
 
-std::optional<ClickAction> PointerSliderHit(ClientPoint p) {
-    for (int row = 1; row <= kPointerSliderRows; ++row) {
-        for (int position = 1; position <= kPointerSliderPositions; ++position) {
-            if (PointerSliderCellArea(row, position).Contains(p)) {
-                return ClickAction{Kind::PointerSlider, row, position};
+constexpr CellGrid kDpiLevelGrid{Kind::DpiLevel, kDpiStages, kDpiLevelCount, DpiLevelArea};
+constexpr CellGrid kPointerSliderGrid{Kind::PointerSlider, kPointerSliderRows,
+                                      kPointerSliderPositions, PointerSliderCellArea};
+
+std::optional<ClickAction> GridHit(ClientPoint p, const CellGrid& grid) {
+    for (int first = 1; first <= grid.first_count; ++first) {
+        for (int second = 1; second <= grid.second_count; ++second) {
+            if (grid.area(first, second).Contains(p)) {
+                return ClickAction{grid.action, first, second};
             }
         }
     }
@@ -150,7 +151,7 @@ ClickAction BasicPageAction(ClientPoint p) {
     if (auto hit = FirstNumberedHit(p)) {
         return *hit;
     }
-    return DpiLevelHit(p).value_or(ClickAction{Kind::WindowDrag});
+    return GridHit(p, kDpiLevelGrid).value_or(ClickAction{Kind::WindowDrag});
 }
 
 ClickAction AdvancedPageAction(ClientPoint p) {
@@ -160,7 +161,7 @@ ClickAction AdvancedPageAction(ClientPoint p) {
     if (kInsertMouseEventDropdown.trigger.Contains(p)) {
         return {Kind::ToggleInsertMouseEventList};
     }
-    return PointerSliderHit(p).value_or(ClickAction{Kind::WindowDrag});
+    return GridHit(p, kPointerSliderGrid).value_or(ClickAction{Kind::WindowDrag});
 }
 
 void DispatchOnPage(const ClickContext& click, ClickActions& actions) {

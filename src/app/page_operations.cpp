@@ -38,27 +38,28 @@ void MainWindowPages::AppendFirstBuildSetUp(PagePlan& plan) {
     basic_page_built_ = true;
 }
 
-PagePlan MainWindowPages::ShowBasicPage() {
+PagePlan MainWindowPages::Show(PageState target) {
     PagePlan plan;
-    if (page_ == PageState::Basic) {
+    if (page_ == target) {
         return plan;
     }
-    page_ = PageState::Basic;
+    page_ = target;
     TearDown(plan);
-    AppendFirstBuildSetUp(plan);
-    plan.push_back(PageStep::BuildBasicPage);
+    if (target == PageState::Basic) {
+        AppendFirstBuildSetUp(plan);
+        plan.push_back(PageStep::BuildBasicPage);
+    } else {
+        plan.push_back(PageStep::BuildAdvancedPage);
+    }
     return plan;
 }
 
+PagePlan MainWindowPages::ShowBasicPage() {
+    return Show(PageState::Basic);
+}
+
 PagePlan MainWindowPages::ShowAdvancedPage() {
-    PagePlan plan;
-    if (page_ == PageState::Advanced) {
-        return plan;
-    }
-    page_ = PageState::Advanced;
-    TearDown(plan);
-    plan.push_back(PageStep::BuildAdvancedPage);
-    return plan;
+    return Show(PageState::Advanced);
 }
 
 // The rebuild passes through the other page's state so that the teardown removes the shown

@@ -53,6 +53,7 @@ class MainWindowPages {
     PagePlan ReloadCurrentPage();
 
   private:
+    PagePlan Show(PageState target);  // the basic or the advanced page
     PagePlan Rebuild(bool reread_settings);
     void TearDown(PagePlan& plan) const;
     void AppendFirstBuildSetUp(PagePlan& plan);
