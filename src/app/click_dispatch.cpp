@@ -1,5 +1,6 @@
 #include "app/click_dispatch.h"
 
+#include <cstddef>
 #include <optional>
 
 namespace corvanti {
@@ -65,12 +66,19 @@ constexpr NumberedHotspots kBasicPageNumbered[] = {
     {Kind::LightingSelector, kLightingDropdownCount, LightingSelectorArea},
 };
 
+// The advanced page's rows in their order; then the insert-mouse-event box, then the sliders.
+// clang-format off
 constexpr SingleHotspot kAdvancedPageSingles[] = {
-    {kPrecisionTickArea, Kind::PrecisionTick},    {kPageScrollTickArea, Kind::PageScrollTick},
-    {kPointerDefaultArea, Kind::PointerDefaults}, {kStartRecordingArea, Kind::StartRecording},
-    {kStopRecordingArea, Kind::StopRecording},    {kNewMacroArea, Kind::NewMacro},
-    {kDeleteMacroArea, Kind::DeleteMacro},        {kConfirmMacroArea, Kind::ConfirmMacro},
+    {kPrecisionTickArea, Kind::PrecisionTick},
+    {kPageScrollTickArea, Kind::PageScrollTick},
+    {kPointerDefaultArea, Kind::PointerDefaults},
+    {kStartRecordingArea, Kind::StartRecording},
+    {kStopRecordingArea, Kind::StopRecording},
+    {kNewMacroArea, Kind::NewMacro},
+    {kDeleteMacroArea, Kind::DeleteMacro},
+    {kConfirmMacroArea, Kind::ConfirmMacro},
 };
+// clang-format on
 
 // The lighting lists are closed in the order mode, effect, parameter.
 constexpr int kLightingCloseOrder[] = {1, 3, 2};
