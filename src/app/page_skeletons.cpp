@@ -1,5 +1,6 @@
 #include "app/page_skeletons.h"
 
+#include <cstdint>
 #include <span>
 #include <string>
 
