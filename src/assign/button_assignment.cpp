@@ -56,7 +56,7 @@ ButtonListOutcome ButtonAssignment::ToggleList(int button) {
         return outcome;
     }
     outcome.create_list =
-        ButtonListWindow{ButtonListId(slot), ButtonListArea(slot), FunctionListEntries(texts_)};
+        ListBoxWindow{ButtonListId(slot), ButtonListArea(slot), FunctionListEntries(texts_)};
     lists_.Open(slot);
     return outcome;
 }

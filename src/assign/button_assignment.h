@@ -14,17 +14,9 @@
 #include "profile/key_function.h"
 #include "profile/profile_record.h"
 #include "skin/draw_list.h"
+#include "skin/list_box_window.h"
 
 namespace corvanti {
-
-// A function list the window must create: a child list box (visible, bordered, notifying)
-// with this control id over this area, filled with the entries in order.
-struct ButtonListWindow {
-    int control_id = 0;
-    ClientRect area;
-    std::vector<std::string> entries;
-    bool operator==(const ButtonListWindow&) const = default;
-};
 
 // What the window carries out after a call, in this order: destroy the function list with
 // that id (if its window exists), destroy the secondary DPI list (id 37, if it exists), create
@@ -32,7 +24,7 @@ struct ButtonListWindow {
 struct ButtonListOutcome {
     std::optional<int> destroy_list;
     bool destroy_dpi_list = false;
-    std::optional<ButtonListWindow> create_list;
+    std::optional<ListBoxWindow> create_list;
     DrawList draw;
 };
 

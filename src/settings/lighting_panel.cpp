@@ -161,8 +161,8 @@ LightingOutcome LightingPanel::Toggle(LightingSelector selector, std::vector<std
         return outcome;
     }
     outcome.create_list =
-        LightingList{Layout(selector).list_id, LightingListRect(selector, record_.lighting_mode()),
-                     std::move(entries)};
+        ListBoxWindow{Layout(selector).list_id, LightingListRect(selector, record_.lighting_mode()),
+                      std::move(entries)};
     SetOpen(selector, true);
     return outcome;
 }

@@ -9,6 +9,7 @@
 #include "common/client_rect.h"
 #include "profile/profile_record.h"
 #include "settings/lighting_texts.h"
+#include "skin/list_box_window.h"
 
 namespace corvanti {
 
@@ -35,14 +36,6 @@ inline constexpr std::array<LightingSelectorLayout, kLightingSelectorCount> kLig
 // The area of a selector's list; the parameter list's height follows the mode's choices.
 ClientRect LightingListRect(LightingSelector selector, std::uint8_t mode);
 
-// A list the window must create: a child list box (visible, bordered, notifying).
-struct LightingList {
-    int control_id = 0;
-    ClientRect area;
-    std::vector<std::string> entries;
-    bool operator==(const LightingList&) const = default;
-};
-
 struct StaticText {
     int control_id = 0;
     std::string text;
@@ -55,7 +48,7 @@ struct StaticText {
 struct LightingOutcome {
     std::optional<int> destroy_list;
     std::vector<StaticText> create_statics;
-    std::optional<LightingList> create_list;
+    std::optional<ListBoxWindow> create_list;
     std::vector<StaticText> set_texts;
 };
 

@@ -106,8 +106,9 @@ TEST_F(LightingPanelTest, TheModeListOpensAndClosesOnItsSelector) {
     SetUp(2);
     LightingOutcome outcome = panel.ClickSelector(LightingSelector::Mode);
     ASSERT_TRUE(outcome.create_list);
-    EXPECT_EQ(*outcome.create_list,
-              (LightingList{kModeList, {766, 347, 851, 407}, {"Standard", "Respiration", "Neon"}}));
+    EXPECT_EQ(
+        *outcome.create_list,
+        (ListBoxWindow{kModeList, {766, 347, 851, 407}, {"Standard", "Respiration", "Neon"}}));
     outcome = panel.ClickSelector(LightingSelector::Mode);
     EXPECT_EQ(outcome.destroy_list, kModeList);
     EXPECT_FALSE(outcome.create_list);
@@ -168,7 +169,7 @@ TEST_F(LightingPanelTest, TheEffectListOffersTwoEffectsOfRespirationAndNeon) {
         const LightingOutcome opened = panel.ClickSelector(LightingSelector::Effect);
         ASSERT_TRUE(opened.create_list);
         EXPECT_EQ(*opened.create_list,
-                  (LightingList{kEffectList, {766, 407, 851, 447}, c.entries}));
+                  (ListBoxWindow{kEffectList, {766, 407, 851, 447}, c.entries}));
         const LightingOutcome chosen = panel.Choose(LightingSelector::Effect, 0);
         EXPECT_EQ(chosen.set_texts, (Texts{{82, c.text}}));
         EXPECT_EQ(c.mode == 2 ? record.respiration_effect() : record.neon_effect(), c.stored);
