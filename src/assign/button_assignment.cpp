@@ -4,6 +4,7 @@
 #include "assign/button_drawing.h"
 #include "assign/button_geometry.h"
 #include "assign/capture_results.h"
+#include "assign/dpi_function_list.h"
 #include "assign/function_list.h"
 
 namespace corvanti {
@@ -15,7 +16,6 @@ namespace {
 constexpr std::size_t kShiftExclusiveSlots = 8;
 
 constexpr int kNoSelection = -1;
-constexpr std::size_t kDpiFunctionCount = 4;
 
 std::uint8_t TypeByte(FunctionType type) {
     return static_cast<std::uint8_t>(type);
