@@ -119,4 +119,12 @@ DrawList DrawDpiLabels(int sensor_type) {
     return list;
 }
 
+DrawList DrawDpiPanel(const ProfileRecord& record, int sensor_type) {
+    DrawList list = DrawDpiLabels(sensor_type);
+    for (std::size_t stage = 0; stage < kDpiStageCount; ++stage) {
+        Append(list, DrawDpiStage(record, sensor_type, stage));
+    }
+    return list;
+}
+
 }  // namespace corvanti

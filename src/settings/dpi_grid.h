@@ -35,4 +35,7 @@ DrawList DrawDpiStage(const ProfileRecord& record, int sensor_type, std::size_t 
 // (an unknown sensor) get no label.
 DrawList DrawDpiLabels(int sensor_type);
 
+// The whole panel as the page build shows it: the labels, then the four stages.
+DrawList DrawDpiPanel(const ProfileRecord& record, int sensor_type);
+
 }  // namespace corvanti
