@@ -3,6 +3,13 @@
 #include <cstddef>
 #include <optional>
 
+#include "app/main_window_layout.h"
+#include "assign/button_geometry.h"
+#include "settings/dpi_grid.h"
+#include "settings/lighting_panel.h"
+#include "settings/pointer_panel.h"
+#include "settings/report_rate.h"
+
 namespace corvanti {
 
 namespace {
@@ -43,34 +50,73 @@ struct NumberedHotspots {
     ClientRect (*area)(int);
 };
 
-constexpr ClientRect ButtonBoxArea(int k) {
-    return ButtonDropdown(k).trigger;
+// A grid of numbered cells: searched by its first number (stage, slider row), then along the
+// second (level, position); the action carries both.
+struct CellGrid {
+    Kind action;
+    int first_count;
+    int second_count;
+    ClientRect (*area)(int, int);
+};
+
+// The owners count buttons, stages and selectors from 0; the window shows them from 1.
+std::size_t ZeroBased(int number) {
+    return static_cast<std::size_t>(number - 1);
 }
 
-constexpr ClientRect LightingSelectorArea(int n) {
-    return kLightingDropdowns[static_cast<std::size_t>(n - 1)].trigger;
+ClientRect ButtonBoxArea(int k) {
+    return DropdownBoxRect(ZeroBased(k));
 }
+
+ClientRect ReportRateCellArea(int s) {
+    return kReportRateCells[ZeroBased(s)].rect;
+}
+
+ClientRect DpiTickArea(int k) {
+    return DpiTickRect(ZeroBased(k));
+}
+
+ClientRect DpiSwatchArea(int k) {
+    return DpiSwatchRect(ZeroBased(k));
+}
+
+ClientRect LightingSelectorArea(int n) {
+    return kLightingSelectors[ZeroBased(n)].click_area;
+}
+
+ClientRect DpiLevelArea(int k, int level) {
+    return DpiCellRect(ZeroBased(k), level);
+}
+
+ClientRect PointerSliderArea(int row, int position) {
+    return PointerSliderCellRect(static_cast<PointerSlider>(row), position);
+}
+
+constexpr int kPointerSliderCount = 3;
 
 // The basic page's rows in their order; the first match wins, the DPI level grid comes last.
 constexpr SingleHotspot kBasicPageSingles[] = {
-    {kModeAArea, Kind::KeyModeA},
-    {kModeBArea, Kind::KeyModeB},
+    {kKeyModeButtons[0].rect, Kind::KeyModeA},
+    {kKeyModeButtons[1].rect, Kind::KeyModeB},
     {kKeyDefaultsArea, Kind::KeyDefaults},
 };
 
-constexpr NumberedHotspots kBasicPageNumbered[] = {
-    {Kind::ToggleButtonList, kButtonCount, ButtonBoxArea},
-    {Kind::ReportRateSegment, kReportRateSegmentCount, ReportRateSegmentArea},
-    {Kind::DpiTick, kDpiStages, DpiTickArea},
-    {Kind::DpiSwatch, kDpiStages, DpiSwatchArea},
-    {Kind::LightingSelector, kLightingDropdownCount, LightingSelectorArea},
+const NumberedHotspots kBasicPageNumbered[] = {
+    {Kind::ToggleButtonList, static_cast<int>(kMouseButtonCount), ButtonBoxArea},
+    {Kind::ReportRateSegment, static_cast<int>(kReportRateCells.size()), ReportRateCellArea},
+    {Kind::DpiTick, static_cast<int>(kDpiStageCount), DpiTickArea},
+    {Kind::DpiSwatch, static_cast<int>(kDpiStageCount), DpiSwatchArea},
+    {Kind::LightingSelector, static_cast<int>(kLightingSelectorCount), LightingSelectorArea},
 };
+
+const CellGrid kDpiLevelGrid{Kind::DpiLevel, static_cast<int>(kDpiStageCount), kMaxDpiCells,
+                             DpiLevelArea};
 
 // The advanced page's rows in their order; then the insert-mouse-event box, then the sliders.
 // clang-format off
-constexpr SingleHotspot kAdvancedPageSingles[] = {
-    {kPrecisionTickArea, Kind::PrecisionTick},
-    {kPageScrollTickArea, Kind::PageScrollTick},
+const SingleHotspot kAdvancedPageSingles[] = {
+    {PointerTickRect(PointerTick::Precision), Kind::PrecisionTick},
+    {PointerTickRect(PointerTick::PageScrolling), Kind::PageScrollTick},
     {kPointerDefaultArea, Kind::PointerDefaults},
     {kStartRecordingArea, Kind::StartRecording},
     {kStopRecordingArea, Kind::StopRecording},
@@ -80,8 +126,8 @@ constexpr SingleHotspot kAdvancedPageSingles[] = {
 };
 // clang-format on
 
-// The lighting lists are closed in the order mode, effect, parameter.
-constexpr int kLightingCloseOrder[] = {1, 3, 2};
+const CellGrid kPointerSliderGrid{Kind::PointerSlider, kPointerSliderCount, kPointerSliderCells,
+                                  PointerSliderArea};
 
 template <std::size_t N>
 std::optional<ClickAction> FirstSingleHit(ClientPoint p, const SingleHotspot (&table)[N]) {
@@ -104,19 +150,6 @@ std::optional<ClickAction> FirstNumberedHit(ClientPoint p) {
     return std::nullopt;
 }
 
-// A grid of numbered cells: searched by its first number (stage, slider row), then along the
-// second (level, position); the action carries both.
-struct CellGrid {
-    Kind action;
-    int first_count;
-    int second_count;
-    ClientRect (*area)(int, int);
-};
-
-constexpr CellGrid kDpiLevelGrid{Kind::DpiLevel, kDpiStages, kDpiLevelCount, DpiLevelArea};
-constexpr CellGrid kPointerSliderGrid{Kind::PointerSlider, kPointerSliderRows,
-                                      kPointerSliderPositions, PointerSliderCellArea};
-
 std::optional<ClickAction> GridHit(ClientPoint p, const CellGrid& grid) {
     for (int first = 1; first <= grid.first_count; ++first) {
         for (int second = 1; second <= grid.second_count; ++second) {
@@ -126,30 +159,6 @@ std::optional<ClickAction> GridHit(ClientPoint p, const CellGrid& grid) {
         }
     }
     return std::nullopt;
-}
-
-// A click outside a button's box and list closes that button's list and the secondary list
-// beside it; as no point lies inside all ten buttons' areas, every click here closes the
-// secondary list.
-void CloseBasicPageLists(ClientPoint p, OpenDropdowns open, ClickActions& actions) {
-    for (int k = 1; k <= kButtonCount; ++k) {
-        if (ButtonDropdown(k).Covers(p)) {
-            continue;
-        }
-        if (open.button_lists[static_cast<std::size_t>(k - 1)]) {
-            actions.push_back({Kind::CloseButtonList, k});
-        }
-        if (open.secondary_list) {
-            actions.push_back({Kind::CloseSecondaryList});
-            open.secondary_list = false;
-        }
-    }
-    for (int n : kLightingCloseOrder) {
-        const auto slot = static_cast<std::size_t>(n - 1);
-        if (open.lighting_lists[slot] && !kLightingDropdowns[slot].Covers(p)) {
-            actions.push_back({Kind::CloseLightingList, n});
-        }
-    }
 }
 
 ClickAction BasicPageAction(ClientPoint p) {
@@ -175,11 +184,12 @@ ClickAction AdvancedPageAction(ClientPoint p) {
 void DispatchOnPage(const ClickContext& click, ClickActions& actions) {
     switch (click.page) {
         case PageState::Basic:
-            CloseBasicPageLists(click.point, click.open, actions);
+            actions.push_back({Kind::CloseButtonListsOutside});
+            actions.push_back({Kind::CloseLightingListsOutside});
             actions.push_back(BasicPageAction(click.point));
             return;
         case PageState::Advanced:
-            if (click.open.insert_mouse_event_list &&
+            if (click.insert_mouse_event_list_open &&
                 !kInsertMouseEventDropdown.Covers(click.point)) {
                 actions.push_back({Kind::CloseInsertMouseEventList});
             }

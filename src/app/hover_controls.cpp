@@ -1,9 +1,14 @@
 #include "app/hover_controls.h"
 
-#include <optional>
+#include <cstddef>
+#include <iterator>
 #include <string>
+#include <string_view>
 
 #include "app/main_window_layout.h"
+#include "assign/button_captions.h"
+#include "assign/button_drawing.h"
+#include "assign/button_geometry.h"
 
 namespace corvanti {
 
@@ -11,7 +16,6 @@ namespace {
 
 constexpr std::string_view kButtonNormal = "/button-normal.png";
 constexpr std::string_view kButtonOver = "/button-over.png";
-constexpr int kBoxNumberWidth = 20;
 
 struct HoverKindLook {
     HoverKind kind;
@@ -40,7 +44,7 @@ constexpr HoverKindLook kLooks[] = {
      {}},
     {HoverKind::KeyDefaults, kKeyDefaultsArea, kButtonNormal, kButtonOver,
      TextRole::KeyDefaultsButton},
-    {HoverKind::DropdownBox, {}, "/DropdownBox-normal.png", "/DropdownBox-over.png", {}},
+    {HoverKind::DropdownBox, {}, {}, {}, {}},
     {HoverKind::PointerDefault, kPointerDefaultArea, kButtonNormal, kButtonOver,
      TextRole::PointerDefaultsButton},
     {HoverKind::NewMacro, kNewMacroArea, kButtonNormal, kButtonOver, TextRole::NewMacro},
@@ -63,41 +67,35 @@ const HoverKindLook& LookOf(HoverKind kind) {
     return kLooks[static_cast<std::size_t>(kind)];
 }
 
-const std::string kNoCaption;
-
-// The button number in the box's first 20 pixels, the caption in the rest.
-DrawList BoxLabels(int k, std::string_view caption) {
-    const ClientRect box = ButtonDropdown(k).trigger;
-    const ClientRect number_area{box.left, box.top, box.left + kBoxNumberWidth, box.bottom};
-    const ClientRect caption_area{box.left + kBoxNumberWidth, box.top, box.right, box.bottom};
-    return {DrawLabel{std::to_string(k), number_area, text_format::kLeftMiddle},
-            DrawLabel{std::string(caption), caption_area, text_format::kLeftMiddle}};
+std::size_t SlotOf(int box) {
+    return static_cast<std::size_t>(box - 1);
 }
 
 }  // namespace
 
 ClientRect HoverControlArea(HoverControl control) {
     if (control.kind == HoverKind::DropdownBox) {
-        return ButtonDropdown(control.box).trigger;
+        return DropdownBoxRect(SlotOf(control.box));
     }
     return LookOf(control.kind).area;
 }
 
-DrawImage HoverControlImage(HoverControl control, bool hot) {
-    const HoverKindLook& look = LookOf(control.kind);
-    const ClientRect area = HoverControlArea(control);
-    return {std::string(hot ? look.hovered_image : look.normal_image), area.left, area.top};
+DrawList HoverControlDrawing(HoverControl control, bool hot, const ControlTexts& texts) {
+    if (control.kind == HoverKind::DropdownBox) {
+        const std::size_t slot = SlotOf(control.box);
+        return DrawDropdownBox(slot, ButtonCaption(texts.captions, texts.key_mode, slot), hot);
+    }
+    DrawList drawing{ButtonImage(control.kind, hot)};
+    if (auto label = ButtonLabel(control.kind, texts.texts)) {
+        drawing.push_back(*label);
+    }
+    return drawing;
 }
 
-DrawList HoverControlLabel(HoverControl control, const ControlTexts& texts) {
-    if (control.kind == HoverKind::DropdownBox) {
-        return BoxLabels(control.box, BoxCaption(texts.captions, texts.key_mode, control.box));
-    }
-    const std::optional<DrawLabel> label = ButtonLabel(control.kind, texts.texts);
-    if (!label) {
-        return {};
-    }
-    return {*label};
+DrawImage ButtonImage(HoverKind kind, bool hot) {
+    const HoverKindLook& look = LookOf(kind);
+    return {std::string(hot ? look.hovered_image : look.normal_image), look.area.left,
+            look.area.top};
 }
 
 std::optional<DrawLabel> ButtonLabel(HoverKind kind, const LanguageTexts& texts) {
@@ -106,26 +104,6 @@ std::optional<DrawLabel> ButtonLabel(HoverKind kind, const LanguageTexts& texts)
         return std::nullopt;
     }
     return DrawLabel{texts.Text(*look.label), look.area, text_format::kCentred};
-}
-
-DrawList HoverControlDrawing(HoverControl control, bool hot, const ControlTexts& texts) {
-    DrawList drawing{HoverControlImage(control, hot)};
-    Append(drawing, HoverControlLabel(control, texts));
-    return drawing;
-}
-
-DrawList DropdownBoxDrawing(int k, bool hot, std::string_view caption) {
-    DrawList drawing{HoverControlImage({HoverKind::DropdownBox, k}, hot)};
-    Append(drawing, BoxLabels(k, caption));
-    return drawing;
-}
-
-const std::string& BoxCaption(const ButtonCaptions& captions, KeyMode mode, int k) {
-    if (k < 1 || k > static_cast<int>(kCaptionButtonCount)) {
-        return kNoCaption;
-    }
-    const std::size_t first = mode == KeyMode::B ? kCaptionButtonCount : 0;
-    return captions[first + static_cast<std::size_t>(k - 1)];
 }
 
 }  // namespace corvanti

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <string_view>
 
 #include "app/language_texts.h"
 #include "app/settings_file.h"
@@ -45,24 +44,15 @@ struct ControlTexts {
 
 ClientRect HoverControlArea(HoverControl control);
 
-// The control's skin image in its normal or hovered state, at the control's top-left corner.
-DrawImage HoverControlImage(HoverControl control, bool hot);
+// The control in one state: its skin image at its top-left corner and its label (a dropdown
+// box shows its button number and caption, minimise, close, skins and the tabs no text).
+DrawList HoverControlDrawing(HoverControl control, bool hot, const ControlTexts& texts);
 
-// The text drawn on the control (none for the image-only minimise, close, skins and tabs).
-DrawList HoverControlLabel(HoverControl control, const ControlTexts& texts);
+// The image of a control other than a dropdown box, whose image the box drawing chooses.
+DrawImage ButtonImage(HoverKind kind, bool hot);
 
 // The text centred on a text button (OK, Apply, Cancel, both "Default" buttons, "New",
 // "Delete", "Confirm"); empty for the other kinds.
 std::optional<DrawLabel> ButtonLabel(HoverKind kind, const LanguageTexts& texts);
-
-// Image and label: what redrawing the control in one state takes.
-DrawList HoverControlDrawing(HoverControl control, bool hot, const ControlTexts& texts);
-
-// Button k's dropdown box: the box image, the button number in its first 20 pixels and the
-// caption beside it.
-DrawList DropdownBoxDrawing(int k, bool hot, std::string_view caption);
-
-// The caption button k's box shows in key mode `mode`.
-const std::string& BoxCaption(const ButtonCaptions& captions, KeyMode mode, int k);
 
 }  // namespace corvanti

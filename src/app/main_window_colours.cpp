@@ -1,9 +1,11 @@
 #include "app/main_window_colours.h"
 
 #include <algorithm>
+#include <cstddef>
 
 #include "app/main_window_controls.h"
-#include "app/main_window_layout.h"
+#include "settings/dpi_grid.h"
+#include "settings/lighting_panel.h"
 
 namespace corvanti {
 
@@ -25,23 +27,24 @@ bool IsMacroEditorList(int control_id) {
 
 // Lighting texts and the chosen mouse event.
 bool IsBlackGroundStatic(int control_id) {
-    return std::ranges::find(kLightingTextIds, control_id) != std::end(kLightingTextIds) ||
-           control_id == kMouseEventTextId;
+    return control_id == kMouseEventTextId ||
+           std::ranges::any_of(kLightingSelectors, [control_id](const auto& selector) {
+               return selector.static_id == control_id;
+           });
 }
 
-std::optional<int> SwatchStage(int control_id) {
-    for (int k = 1; k <= kDpiStages; ++k) {
-        if (control_id == DpiSwatchId(k)) {
-            return k;
+std::optional<std::size_t> SwatchStage(int control_id) {
+    for (std::size_t stage = 0; stage < kDpiStageCount; ++stage) {
+        if (control_id == DpiSwatchId(stage)) {
+            return stage;
         }
     }
     return std::nullopt;
 }
 
 MainChildColours StaticColours(int control_id, std::uint32_t text, const ProfileRecord& working) {
-    if (const std::optional<int> stage = SwatchStage(control_id)) {
-        return {
-            {}, {}, false, ColourValue(working.dpi_colour(static_cast<std::size_t>(*stage - 1)))};
+    if (const std::optional<std::size_t> stage = SwatchStage(control_id)) {
+        return {{}, {}, false, ColourValue(working.dpi_colour(*stage))};
     }
     if (IsBlackGroundStatic(control_id)) {
         return {text, kBlack, true, kBlack};

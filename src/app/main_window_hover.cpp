@@ -3,7 +3,7 @@
 #include <array>
 #include <optional>
 
-#include "app/main_window_layout.h"
+#include "profile/profile_record.h"
 
 namespace corvanti {
 
@@ -21,6 +21,7 @@ struct HoverableRow {
     HoverGroup group;
 };
 
+constexpr int kButtonCount = static_cast<int>(kMouseButtonCount);
 constexpr int kCommonControlCount = 8;
 constexpr int kBasicPageControlCount = 1 + kButtonCount;  // key defaults, the boxes
 constexpr int kAdvancedPageControlCount = 4;              // pointer "Default", the macro buttons

@@ -1,31 +1,38 @@
 #include "app/main_window_pretranslation.h"
 
 #include <algorithm>
+#include <cstddef>
 
 #include "app/main_window_controls.h"
-#include "app/main_window_layout.h"
+#include "assign/button_geometry.h"
+#include "assign/dpi_function_list.h"
+#include "profile/profile_record.h"
+#include "settings/lighting_panel.h"
 #include "skin/keyboard_filter.h"
 
 namespace corvanti {
 
 namespace {
 
-constexpr int kSecondaryListWidth = 60;
-constexpr int kSecondaryListHeight = 80;
+constexpr int kButtonCount = static_cast<int>(kMouseButtonCount);
 
-bool IsButtonListId(int control_id) {
-    return control_id >= ButtonListId(1) && control_id <= ButtonListId(kButtonCount);
+// Button 1-10 whose function list has this id, or 0.
+int ButtonOfList(int control_id) {
+    const int button = control_id - kButtonListIdBase;
+    return button >= 1 && button <= kButtonCount ? button : 0;
 }
 
-bool IsLightingListId(int control_id) {
-    return std::ranges::find(kLightingListIds, control_id) != std::end(kLightingListIds);
+bool IsLightingList(int control_id) {
+    return std::ranges::any_of(kLightingSelectors, [control_id](const auto& selector) {
+        return selector.list_id == control_id;
+    });
 }
 
 ListUnderPointer BasicPageListUnderPointer(int control_id) {
-    if (IsButtonListId(control_id)) {
-        return {true, control_id - ButtonListId(1) + 1};
+    if (const int button = ButtonOfList(control_id)) {
+        return {true, button};
     }
-    return {control_id == kSecondaryListId || IsLightingListId(control_id)};
+    return {control_id == kDpiFunctionListId || IsLightingList(control_id)};
 }
 
 }  // namespace
@@ -53,14 +60,11 @@ ListUnderPointer ListUnderPointerFor(PageState page, int control_id) {
     return {};
 }
 
-std::optional<ClientRect> SecondaryListRect(int button, int item_index, ClientRect item_rect) {
-    if (item_index != kDpiSwitchItem || button < 1 || button > kButtonCount) {
+std::optional<ListBoxWindow> SecondaryListFor(int button, int item_index, ClientRect item_rect) {
+    if (item_index != kDpiSwitchEntry || button < 1 || button > kButtonCount) {
         return std::nullopt;
     }
-    const ClientRect list_area = ButtonDropdown(button).list_area;
-    const int left = list_area.left + item_rect.right;
-    const int top = list_area.top + item_rect.top;
-    return ClientRect{left, top, left + kSecondaryListWidth, top + kSecondaryListHeight};
+    return DpiFunctionListWindow(static_cast<std::size_t>(button - 1), item_rect);
 }
 
 std::optional<std::string_view> EventListMenuItemText(PageState page, int control_id,

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -8,6 +7,7 @@
 #include "app/language_texts.h"
 #include "app/page_operations.h"
 #include "common/client_rect.h"
+#include "skin/list_box_window.h"
 
 namespace corvanti {
 
@@ -29,25 +29,17 @@ struct ListUnderPointer {
     // The item under the pointer becomes the list's selection, so one click chooses it.
     bool selection_follows = false;
     // 1-10 when the list is button k's function list: the secondary DPI list then follows
-    // the selected item (SecondaryListRect).
+    // the selected item (SecondaryListFor).
     int button = 0;
     bool operator==(const ListUnderPointer&) const = default;
 };
 
 ListUnderPointer ListUnderPointerFor(PageState page, int control_id);
 
-// The button function list's item that leads to the secondary list ("DPI Switch").
-inline constexpr int kDpiSwitchItem = 6;
-
-// The secondary list's entries, the same in every language; the chosen position plus one is
-// the DPI function code.
-inline constexpr std::array<std::string_view, 4> kSecondaryListEntries = {"DPI +", "DPI -",
-                                                                          "DPI Loop", "Shift DPI"};
-
-// Where the secondary list stands once item `item_index` of button k's function list has
-// become its selection: beside the "DPI Switch" item (`item_rect` in the list's client
-// pixels), 60 by 80 pixels. Empty for any other item: the secondary list is then destroyed.
-std::optional<ClientRect> SecondaryListRect(int button, int item_index, ClientRect item_rect);
+// The secondary DPI list once item `item_index` of button k's function list has become its
+// selection: beside the "DPI Switch" item (`item_rect` in the list's client pixels) it is
+// created if it does not exist; any other item means it is destroyed (empty).
+std::optional<ListBoxWindow> SecondaryListFor(int button, int item_index, ClientRect item_rect);
 
 // The text of the event list's context menu item (delete the selected event) when a right
 // button press over `control_id` opens that menu; empty when no menu opens.

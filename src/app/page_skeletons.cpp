@@ -6,6 +6,7 @@
 
 #include "app/hover_controls.h"
 #include "app/main_window_layout.h"
+#include "settings/report_rate.h"
 
 namespace corvanti {
 
@@ -90,7 +91,7 @@ constexpr HoverKind kMacroButtons[] = {HoverKind::NewMacro, HoverKind::DeleteMac
 
 void AddImages(DrawList& list, std::span<const HoverKind> kinds) {
     for (HoverKind kind : kinds) {
-        list.push_back(HoverControlImage({kind}, false));
+        list.push_back(ButtonImage(kind, false));
     }
 }
 
@@ -117,9 +118,8 @@ DrawLabel PageTitle(TextRole role, const LanguageTexts& texts) {
 DrawList BasicPageSkeleton(const LanguageTexts& texts) {
     DrawList list{DrawImage{"/BasicSet2.png", 0, 0}};
     AddImages(list, kBasicPageImages);
-    for (int s = 1; s <= kReportRateSegmentCount; ++s) {
-        const ClientRect segment = ReportRateSegmentArea(s);
-        list.push_back(DrawImage{"/slider-RP-dark.png", segment.left, segment.top});
+    for (const ReportRateCell& cell : kReportRateCells) {
+        list.push_back(DrawImage{"/slider-RP-dark.png", cell.rect.left, cell.rect.top});
     }
     list.push_back(PageTitle(TextRole::BasicPageTitle, texts));
     AddLabels(list, kBasicPageLabels, texts);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace corvanti {
 namespace {
@@ -77,17 +79,18 @@ TEST(ListUnderPointerForTest, ListsFollowThePointerOnlyOnTheirPage) {
     }
 }
 
-TEST(SecondaryListRectTest, StandsBesideTheDpiSwitchItemOfTheButtonsList) {
+TEST(SecondaryListForTest, StandsBesideTheDpiSwitchItemOfTheButtonsList) {
     // Item 6 of a list with 16-pixel items: (0, 96) to (209, 112) in the list's pixels.
     const ClientRect item{0, 96, 209, 112};
+    const std::vector<std::string> entries{"DPI +", "DPI -", "DPI Loop", "Shift DPI"};
     // Button 1's list area starts at (252, 221); button 8's at (463, 123).
-    EXPECT_EQ(SecondaryListRect(1, 6, item), (ClientRect{461, 317, 521, 397}));
-    EXPECT_EQ(SecondaryListRect(8, 6, item), (ClientRect{672, 219, 732, 299}));
+    EXPECT_EQ(SecondaryListFor(1, 6, item), (ListBoxWindow{37, {461, 317, 521, 397}, entries}));
+    EXPECT_EQ(SecondaryListFor(8, 6, item), (ListBoxWindow{37, {672, 219, 732, 299}, entries}));
     for (int other : {-1, 0, 5, 7, 15}) {
-        EXPECT_EQ(SecondaryListRect(1, other, item), std::nullopt) << other;
+        EXPECT_EQ(SecondaryListFor(1, other, item), std::nullopt) << other;
     }
-    EXPECT_EQ(SecondaryListRect(11, 6, item), std::nullopt) << "no such button";
-    EXPECT_EQ(SecondaryListRect(0, 6, item), std::nullopt) << "no such button";
+    EXPECT_EQ(SecondaryListFor(11, 6, item), std::nullopt) << "no such button";
+    EXPECT_EQ(SecondaryListFor(0, 6, item), std::nullopt) << "no such button";
 }
 
 TEST(EventListMenuItemTextTest, OpensOverTheEventListOnTheAdvancedPage) {

@@ -131,9 +131,13 @@ TEST(PageSkeletonsTest, EveryImageOfThePagesAndOfTheHoverStatesIsInEachSkin) {
     std::vector<std::string> names = ImagesOf(BasicPageSkeleton(english));
     const std::vector<std::string> advanced = ImagesOf(AdvancedPageSkeleton(english));
     names.insert(names.end(), advanced.begin(), advanced.end());
+    const ButtonCaptions captions;
     for (int kind = 0; kind <= static_cast<int>(HoverKind::ConfirmMacro); ++kind) {
         for (bool hot : {false, true}) {
-            names.push_back(HoverControlImage({static_cast<HoverKind>(kind), 1}, hot).name);
+            const std::vector<std::string> images = ImagesOf(
+                HoverControlDrawing({static_cast<HoverKind>(kind), 1}, hot, {english, captions}));
+            ASSERT_EQ(images.size(), 1u) << kind;
+            names.push_back(images.front());
         }
     }
     for (const char* skin : {"Default", "Frost"}) {
