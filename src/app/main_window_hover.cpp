@@ -11,8 +11,8 @@ namespace {
 
 enum class ShownOn { EveryPage, BasicPage, AdvancedPage };
 
-// The controls that light up together never touch each other's hovered image: lighting one
-// returns the others of its group to normal.
+// The members of a group stand side by side: lighting one returns the others of its group
+// to normal, while a control outside the group keeps its light until the pointer leaves.
 enum class HoverGroup { None, OkApplyCancel, Tabs, MacroButtons, DropdownBoxes };
 
 struct HoverableRow {
