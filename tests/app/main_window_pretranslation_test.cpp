@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "skin/keyboard_filter.h"
+
 namespace corvanti {
 namespace {
 
-constexpr std::uint32_t kKeyDown = 0x0100;
+constexpr std::uint32_t kKeyDown = kKeyDownMessage;
 constexpr std::uint32_t kKeyUp = 0x0101;
 constexpr std::uint32_t kSystemKeyDown = 0x0104;
 constexpr std::uintptr_t kEnter = 13;
