@@ -8,6 +8,10 @@
 //   probe tray-icon CLASS             whether the first window of CLASS owns a tray icon
 //   probe processes IMAGE             how many processes run the executable IMAGE
 //   probe resources EXE               the icon, dialog, menu, manifest and version resources
+//   probe child CLASS ID              the child control ID of the first window of CLASS
+//   probe list-item CLASS ID INDEX    the screen point at the middle of item INDEX of list ID
+//   probe pointer-settings            the session's pointer speed, wheel lines, double-click
+//                                     time and acceleration, read back from the system
 #include <windows.h>
 // after windows.h, which they need
 #include <shellapi.h>
@@ -258,6 +262,55 @@ int ListResources(const std::wstring& executable) {
     return 0;
 }
 
+HWND ChildOf(const std::wstring& class_name, int id) {
+    const auto windows = TopLevelWindows(class_name);
+    return windows.empty() ? nullptr : GetDlgItem(windows.front(), id);
+}
+
+int PrintChild(const std::wstring& class_name, int id) {
+    HWND child = ChildOf(class_name, id);
+    if (child == nullptr) {
+        std::wprintf(L"child=0\n");
+        return 0;
+    }
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    std::wprintf(L"child=1 visible=%d rect=%ld,%ld,%ld,%ld text=%ls\n",
+                 IsWindowVisible(child) ? 1 : 0, rect.left, rect.top, rect.right, rect.bottom,
+                 WindowText(child).c_str());
+    return 0;
+}
+
+// The list box answers through its own thread; a list that is gone gives no point.
+int PrintListItem(const std::wstring& class_name, int id, int index) {
+    HWND list = ChildOf(class_name, id);
+    RECT item{};
+    DWORD_PTR result = 0;
+    if (list == nullptr ||
+        !SendMessageTimeoutW(list, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                             reinterpret_cast<LPARAM>(&item), SMTO_ABORTIFHUNG, 2000, &result) ||
+        static_cast<LRESULT>(result) == LB_ERR) {
+        std::wprintf(L"no item\n");
+        return 1;
+    }
+    POINT middle{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    ClientToScreen(list, &middle);
+    std::wprintf(L"item=%ld,%ld\n", middle.x, middle.y);
+    return 0;
+}
+
+int PrintPointerSettings() {
+    int speed = 0;
+    UINT lines = 0;
+    int mouse[3] = {};
+    SystemParametersInfoW(SPI_GETMOUSESPEED, 0, &speed, 0);
+    SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    SystemParametersInfoW(SPI_GETMOUSE, 0, mouse, 0);
+    std::wprintf(L"speed=%d lines=%u double_click=%u mouse=%d,%d,%d\n", speed, lines,
+                 GetDoubleClickTime(), mouse[0], mouse[1], mouse[2]);
+    return 0;
+}
+
 long long Number(const wchar_t* text) {
     return std::wcstoll(text, nullptr, 0);
 }
@@ -288,6 +341,13 @@ int wmain(int argc, wchar_t** argv) {
         result = ListResources(argv[2]);
     } else if (verb == L"processes" && argc == 3) {
         result = CountProcesses(argv[2]);
+    } else if (verb == L"child" && argc == 4) {
+        result = PrintChild(argv[2], static_cast<int>(Number(argv[3])));
+    } else if (verb == L"list-item" && argc == 5) {
+        result = PrintListItem(argv[2], static_cast<int>(Number(argv[3])),
+                               static_cast<int>(Number(argv[4])));
+    } else if (verb == L"pointer-settings") {
+        result = PrintPointerSettings();
     }
     std::fflush(stdout);
     return result;

@@ -70,6 +70,13 @@ using UniqueMenu = Owner<HMENU, NullIsEmptyTraits<HMENU, DestroyMenu>>;
 using UniqueHook = Owner<HHOOK, NullIsEmptyTraits<HHOOK, UnhookWindowsHookEx>>;
 using UniqueDeviceNotification =
     Owner<HDEVNOTIFY, NullIsEmptyTraits<HDEVNOTIFY, UnregisterDeviceNotification>>;
+// A child window created at run time; a window already gone with its parent is not touched.
+inline void DestroyLiveWindow(HWND window) {
+    if (IsWindow(window)) {
+        DestroyWindow(window);
+    }
+}
+using UniqueWindow = Owner<HWND, NullIsEmptyTraits<HWND, DestroyLiveWindow>>;
 
 // Selects an object into a device context and selects the previous one back.
 class ScopedSelection {
