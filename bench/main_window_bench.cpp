@@ -25,6 +25,7 @@ constexpr UINT kTrayCallbackMessage = WM_USER + 1;
 constexpr WPARAM kExitCommand = 1028;
 constexpr int kDefaultRuns = 30;
 constexpr DWORD kStartTimeoutMs = 60000;
+constexpr DWORD kSettleMs = 20;
 
 // Client points inside the controls.
 constexpr POINT kCancel{820, 633};
@@ -49,10 +50,14 @@ HWND WaitForWindow() {
 }
 
 // A click as the window receives it; the button-up ends the window drag that a click on
-// Cancel goes on to start.
+// Cancel goes on to start. Returns once the window has handled both, so the drag is not
+// timed with what follows.
 void Click(HWND window, POINT p) {
     SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, Packed(p));
     PostMessageW(window, WM_LBUTTONUP, 0, Packed(p));
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kStartTimeoutMs, &ignored);
+    Sleep(kSettleMs);
 }
 
 double TimeMs(const std::function<void()>& action) {
@@ -105,6 +110,13 @@ int wmain(int argc, wchar_t** argv) {
     }
 
     std::vector<double> opening, page_switch, hover;
+    // The first showing maps the window on the display, once per run of the program; it is
+    // timed apart and not counted among the repeated runs.
+    Click(window, kCancel);
+    const double first_opening = TimeMs([&] {
+        SendMessageW(window, kTrayCallbackMessage, 0, WM_LBUTTONUP);
+        UpdateWindow(window);
+    });
     for (int run = 0; run < runs; ++run) {
         Click(window, kCancel);
         opening.push_back(TimeMs([&] {
@@ -123,6 +135,7 @@ int wmain(int argc, wchar_t** argv) {
         hover.push_back(TimeMs([&] { SendMessageW(window, WM_MOUSEHOVER, 0, Packed(kApply)); }));
         hover.push_back(TimeMs([&] { SendMessageW(window, WM_MOUSEHOVER, 0, Packed(kOk)); }));
     }
+    std::printf("%-40s %7.2f ms\n", "first opening (window mapped)", first_opening);
     Report("tray opening to a rebuilt basic page", opening, 50);
     Report("page switch (either tab)", page_switch, 50);
     Report("hover change (OK <-> Apply)", hover, 5);
