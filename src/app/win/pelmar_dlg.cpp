@@ -162,8 +162,7 @@ void CPelmarDlg::LoadSettingsFile() {
     const auto settings = ReadSettings(paths_.settings, texts_.Text(TextRole::SettingsSectionName));
     captions_ = settings.captions;
     skin_name_ = settings.skin.path;
-    const auto colour = TextColorFromSettings(settings.skin);
-    text_colour_ = {colour.red, colour.green, colour.blue};
+    text_colour_ = TextColorFromSettings(settings.skin);
     trace_.Trace("text colour: " + std::to_string(text_colour_.red) + "," +
                  std::to_string(text_colour_.green) + "," + std::to_string(text_colour_.blue));
 }
