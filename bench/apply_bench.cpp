@@ -12,7 +12,7 @@
 #include "device/device_acceptance.h"
 #include "device/device_commands.h"
 #include "device/packet_transport.h"
-#include "device/simulated_mouse.h"
+#include "sim/simulated_mouse.h"
 #include "profile/profile_record.h"
 
 #ifdef _WIN32

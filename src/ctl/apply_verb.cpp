@@ -13,7 +13,7 @@
 #include "device/device_acceptance.h"
 #include "device/device_commands.h"
 #include "device/real_pause_clock.h"
-#include "device/simulated_mouse.h"
+#include "sim/simulated_mouse.h"
 
 namespace corvanti {
 

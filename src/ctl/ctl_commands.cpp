@@ -12,7 +12,7 @@
 #include "ctl/mouse_report.h"
 #include "ctl/profile_loading.h"
 #include "ctl/profile_report.h"
-#include "device/simulated_mouse_state.h"
+#include "sim/simulated_mouse_state.h"
 #include "profile/factory_profile.h"
 #include "profile/profile_file.h"
 

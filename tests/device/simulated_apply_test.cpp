@@ -11,7 +11,7 @@
 #include "device/device_commands.h"
 #include "device/event_reader.h"
 #include "device/packet_transport.h"
-#include "device/simulated_mouse.h"
+#include "sim/simulated_mouse.h"
 
 namespace corvanti {
 namespace {

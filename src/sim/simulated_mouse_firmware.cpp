@@ -1,4 +1,4 @@
-#include "device/simulated_mouse_firmware.h"
+#include "sim/simulated_mouse_firmware.h"
 
 #include <algorithm>
 

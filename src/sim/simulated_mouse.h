@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "device/hid_transport.h"
-#include "device/press_request.h"
-#include "device/simulated_mouse_firmware.h"
-#include "device/simulated_mouse_state.h"
-#include "device/traffic_log.h"
+#include "sim/press_request.h"
+#include "sim/simulated_mouse_firmware.h"
+#include "sim/simulated_mouse_state.h"
+#include "sim/traffic_log.h"
 
 namespace corvanti {
 

@@ -1,4 +1,4 @@
-#include "device/simulated_mouse.h"
+#include "sim/simulated_mouse.h"
 
 #include <algorithm>
 
