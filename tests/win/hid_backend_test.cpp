@@ -36,7 +36,7 @@ TEST(WindowsHidDiscoveryTest, FailuresCarryTheCallTheCodeAndTheSystemsText) {
     const HidFailure refused = SystemFailure("HidD_GetFeature", ERROR_GEN_FAILURE);
     EXPECT_EQ(refused.kind, HidFailure::Kind::Failed);
     EXPECT_FALSE(refused.text.empty());
-    EXPECT_EQ(refused.Describe(), "HidD_GetFeature failed: 31 " + refused.text);
+    EXPECT_EQ(refused.Describe(), std::string("HidD_GetFeature failed: 31 ").append(refused.text));
     for (const DWORD gone : {DWORD{ERROR_DEVICE_NOT_CONNECTED}, DWORD{ERROR_DEV_NOT_EXIST}}) {
         const HidFailure removed = SystemFailure("ReadFile", gone);
         EXPECT_EQ(removed.kind, HidFailure::Kind::Removed) << gone;
