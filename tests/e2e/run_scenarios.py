@@ -24,7 +24,8 @@ WM_LBUTTONUP = 0x202
 WM_RBUTTONUP = 0x205
 EXIT_COMMAND = 1028
 DPI_LEVEL_OFFSET = 0x787  # in the profile record, after config.bin's first-run flag
-TRACE_LINE = re.compile(r'OutputDebugStringA "(.*)"\s*$')
+# Wine logs a debug string as it raises it (dispatch_exception) or as it converts it.
+TRACE_LINE = re.compile(r'(?:OutputDebugStringA|dispatch_exception) "(.*)"\s*$')
 
 DETECTED = "balloon: Info | The system detect the gaming mouse. | 100"
 NOT_DETECTED = "balloon: Warning | The system did not detect the gaming mouse! | 100"
