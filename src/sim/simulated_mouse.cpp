@@ -84,6 +84,11 @@ class SimulatedMouseCollection : public HidCollection {
         }
         return 0;
     }
+    void DropQueuedInput() override {
+        if (Carries(SimulatedMouse::Channel::Command)) {
+            mouse_->DropQueuedData();
+        }
+    }
 
   private:
     bool Carries(SimulatedMouse::Channel channel) const {
@@ -232,15 +237,32 @@ bool SimulatedMouse::WriteOutput(std::span<const std::uint8_t> report) {
 std::size_t SimulatedMouse::ReadData(std::span<std::uint8_t> report,
                                      std::chrono::milliseconds timeout) {
     std::unique_lock lock(mutex_);
+    if (plugged_in_ && !queued_data_.empty()) {
+        const auto wire = queued_data_.front();
+        queued_data_.pop_front();
+        return DeliverLocked(TrafficKind::InputReceived, wire, report);
+    }
     const auto data = plugged_in_ && answering_ ? firmware_.TakeData() : std::nullopt;
-    if (!data) {
-        // Nothing due: wait out the time-out as a silent device would, unless it is pulled out.
+    std::array<std::uint8_t, kCommandDataReportLength> wire{kCommandReportId};
+    if (data) {
+        std::copy(data->begin(), data->end(), wire.begin() + 1);
+    }
+    if (!data || late_reports_ > 0) {
+        // Nothing in time: wait out the time-out as a silent device would, unless it is pulled
+        // out. A late report arrives just after the read gave up.
         changed_.wait_for(lock, timeout, [this] { return !plugged_in_; });
+        if (data && plugged_in_) {
+            --late_reports_;
+            queued_data_.push_back(wire);
+        }
         return 0;
     }
-    std::array<std::uint8_t, kCommandDataReportLength> wire{kCommandReportId};
-    std::copy(data->begin(), data->end(), wire.begin() + 1);
     return DeliverLocked(TrafficKind::InputReceived, wire, report);
+}
+
+void SimulatedMouse::DropQueuedData() {
+    const std::lock_guard lock(mutex_);
+    queued_data_.clear();
 }
 
 // --- Event channel --------------------------------------------------------------------------
@@ -313,6 +335,11 @@ void SimulatedMouse::SetAnswering(bool answering) {
     answering_ = answering;
 }
 
+void SimulatedMouse::DeliverLate(std::size_t reports) {
+    const std::lock_guard lock(mutex_);
+    late_reports_ = reports;
+}
+
 void SimulatedMouse::UnplugAfter(std::size_t reports) {
     const std::lock_guard lock(mutex_);
     reports_until_unplug_ = reports;
@@ -383,6 +410,7 @@ void SimulatedMouse::UnplugLocked() {
     reports_until_unplug_.reset();
     firmware_.PowerCycle();
     events_.clear();
+    queued_data_.clear();
     changed_.notify_all();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <condition_variable>
 #include <cstddef>
@@ -63,6 +64,10 @@ class SimulatedMouse : public HidDiscovery, public std::enable_shared_from_this<
     // time out, while still taking what is written to it.
     void SetAnswerFault(AnswerFault fault);
     void SetAnswering(bool answering);
+    // The next `reports` data-phase reports reach the program only after the read waiting for
+    // each has timed out; each then stays queued for whatever reads next, as the system queues
+    // every input report that arrives.
+    void DeliverLate(std::size_t reports);
     // After `reports` more reports have crossed the wire, the mouse is pulled out: every call
     // fails and it disappears from the interface list. 0 pulls it out at once.
     void UnplugAfter(std::size_t reports);
@@ -85,6 +90,7 @@ class SimulatedMouse : public HidDiscovery, public std::enable_shared_from_this<
     bool GetFeature(std::span<std::uint8_t> report);
     bool WriteOutput(std::span<const std::uint8_t> report);
     std::size_t ReadData(std::span<std::uint8_t> report, std::chrono::milliseconds timeout);
+    void DropQueuedData();
     std::size_t ReadEvent(std::span<std::uint8_t> report, std::chrono::milliseconds timeout);
 
     void QueuePressLocked(ButtonPress press);
@@ -103,6 +109,9 @@ class SimulatedMouse : public HidDiscovery, public std::enable_shared_from_this<
     std::condition_variable changed_;  // an event was queued or the mouse was pulled out
     SimulatedMouseFirmware firmware_;
     std::deque<std::vector<std::uint8_t>> events_;
+    // Data-phase reports that reached the program's side and were not read yet.
+    std::deque<std::array<std::uint8_t, kCommandDataReportLength>> queued_data_;
+    std::size_t late_reports_ = 0;
     bool plugged_in_ = true;
     bool answering_ = true;
     std::optional<std::size_t> reports_until_unplug_;

@@ -41,6 +41,38 @@ TEST(Handshake, ScrambledEchoIsAccepted) {
                                                                         kHandshakeAnswerPause}));
 }
 
+// The mouse needs 5 ms to prepare its handshake answer: each pause lies between a request
+// and the read of its answer, never before the request or after the read.
+TEST(Handshake, ReadsEachAnswerFiveMillisecondsAfterItsRequest) {
+    struct WireMarkingClock : PauseClock {
+        std::shared_ptr<testing::Wire> wire;
+        std::vector<std::pair<std::size_t, std::chrono::milliseconds>> pauses;  // traffic so far
+        void Pause(std::chrono::milliseconds duration) override {
+            pauses.emplace_back(wire->traffic.size(), duration);
+        }
+    };
+    auto wire = std::make_shared<testing::Wire>();
+    wire->on_set_feature = [](testing::Wire& w, const testing::Report&) {
+        w.feature_answers.push_back(testing::Report(9, 0));
+    };
+    LinkState link;
+    testing::AttachScriptedCommandChannel(link, wire);
+    WireMarkingClock clock;
+    clock.wire = wire;
+    testing::RecordingEvents events;
+    PacketTransport transport(link, clock);
+    RunHandshake(link, transport, clock, events);
+
+    ASSERT_EQ(wire->traffic.size(), 4u);
+    const Kind kinds[] = {Kind::SetFeature, Kind::GetFeature, Kind::SetFeature, Kind::GetFeature};
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(wire->traffic[i].kind, kinds[i]) << i;
+    }
+    const std::vector<std::pair<std::size_t, std::chrono::milliseconds>> expected = {
+        {1, std::chrono::milliseconds(5)}, {3, std::chrono::milliseconds(5)}};
+    EXPECT_EQ(clock.pauses, expected);
+}
+
 TEST(Handshake, PlainEchoSilenceAndGarbageAreAllRejected) {
     struct Case {
         const char* name;

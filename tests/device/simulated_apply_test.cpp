@@ -259,6 +259,23 @@ TEST(SimulatedApplyTest, FaultyAnswersDoNotStopOrCorruptTheApply) {
     }
 }
 
+// A report that comes after its read gave up must not become the next read's data: settings
+// block 0, read that way, would be written back to the mouse.
+TEST(SimulatedApplyTest, ALateReportNeverBecomesTheNextCommandsData) {
+    auto mouse = MakeMouse({});
+    SimulatedLink program(mouse);
+    ASSERT_TRUE(program.link.connected_now());
+    const ProfileRecord profile = SampleProfile();
+    program.Apply(profile);
+    const auto settings0 = mouse->state().settings[0];
+    ASSERT_FALSE(std::equal(settings0.begin(), settings0.end(), profile.macro_block(11).begin()));
+    mouse->DeliverLate(1);
+    program.commands.ReadMacro(12);  // its first report comes after the read gave up
+    program.Apply(profile);
+    EXPECT_EQ(mouse->state().settings[0], settings0);
+    EXPECT_EQ(program.mirror.settings[0], settings0);
+}
+
 TEST(SimulatedApplyTest, OnlyAMouseAnsweringTheScrambledHandshakeIsAccepted) {
     const struct {
         HandshakeStyle style;

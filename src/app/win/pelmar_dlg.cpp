@@ -7,6 +7,7 @@
 
 #include "app/balloon_texts.h"
 #include "app/settings_file.h"
+#include "app/skin_fallback.h"
 #include "app/win/resource_ids.h"
 #include "common/text_encoding.h"
 #include "common/win/program_messages.h"
@@ -88,7 +89,8 @@ INT_PTR CPelmarDlg::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_QUERYDRAGICON:
             return reinterpret_cast<INT_PTR>(icon_.get());
         default:
-            return FALSE;
+            // The shell's restart message has a number known only at run time.
+            return tray_.OnShellRestart(message) ? Answer(0) : FALSE;
     }
 }
 
@@ -158,9 +160,23 @@ void CPelmarDlg::LoadSettingsFile() {
 }
 
 void CPelmarDlg::LoadSkinAndSize() {
-    skin_directory_ = SkinDirectory(WideToUtf8(paths_.executable.wstring()), skin_name_);
-    auto decoded = skin::DecodeImage(Utf8ToWide(skin_directory_ + kMainImageName));
-    canvas_.Adopt(decoded ? std::move(*decoded) : skin::DecodedImage{});
+    const std::string executable = WideToUtf8(paths_.executable.wstring());
+    std::optional<skin::DecodedImage> decoded;
+    const auto main_image_loads = [&](std::string_view name) {
+        decoded = skin::DecodeImage(Utf8ToWide(SkinDirectory(executable, name) + kMainImageName));
+        return decoded.has_value();
+    };
+    // "Path" in the file stays as it is: only the user's next choice of skin replaces it.
+    const auto choice = ChooseSkin(
+        skin_name_, ListSkinFolders(Utf8ToWide(SkinDirectory(executable, ""))), main_image_loads);
+    if (choice && choice->fell_back) {
+        trace_.Trace("skin \"" + skin_name_ + "\" cannot be shown; using \"" + choice->name + "\"");
+    }
+    if (choice) {
+        skin_name_ = choice->name;
+    }
+    skin_directory_ = SkinDirectory(executable, skin_name_);
+    canvas_.Adopt(choice && decoded ? std::move(*decoded) : skin::DecodedImage{});
     SetWindowPos(window_, nullptr, 0, 0, canvas_.width(), canvas_.height(),
                  SWP_NOMOVE | SWP_NOZORDER);
     trace_.Trace("skin: " + skin_directory_ + " " + std::to_string(canvas_.width()) + "x" +

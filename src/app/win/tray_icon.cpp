@@ -29,12 +29,28 @@ void TrayIcon::Add(HWND window, HICON icon) {
     record_.cbSize = kRecordSize;
     record_.hWnd = window;
     record_.uCallbackMessage = kTrayCallbackMessage;
-    record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record_.hIcon = icon;
     CopyCut(record_.szTip, kTip);
+    AddToShell("tray icon added: ");
+}
+
+bool TrayIcon::OnShellRestart(UINT message) {
+    if (shell_restart_message_ == 0 || message != shell_restart_message_) {
+        return false;
+    }
+    // An icon already deleted at exit stays deleted.
+    if (added_) {
+        AddToShell("tray icon added again: ");
+    }
+    return true;
+}
+
+void TrayIcon::AddToShell(const char* what) {
+    // Plain icon and tip: the last balloon must not come back with the icon.
+    record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     const BOOL added = Shell_NotifyIconW(NIM_ADD, &record_);
     added_ = true;
-    trace_.Trace(std::string("tray icon added: ") + (added ? "ok" : "failed"));
+    trace_.Trace(std::string(what) + (added ? "ok" : "failed"));
 }
 
 void TrayIcon::ShowBalloon(const Balloon& balloon) {

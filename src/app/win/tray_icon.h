@@ -18,12 +18,19 @@ class TrayIcon {
     TrayIcon& operator=(const TrayIcon&) = delete;
 
     void Add(HWND window, HICON icon);
+    // A restarted shell has forgotten every icon and tells each program with the registered
+    // "TaskbarCreated" message; adding the icon again keeps the program reachable. True when
+    // `message` was that one.
+    bool OnShellRestart(UINT message);
     void ShowBalloon(const Balloon& balloon);
     // Deletes the icon if it was added; safe to call more than once.
     void Remove();
 
   private:
+    void AddToShell(const char* what);
+
     TraceSink& trace_;
+    const UINT shell_restart_message_ = RegisterWindowMessageW(L"TaskbarCreated");
     NOTIFYICONDATAW record_{};
     bool added_ = false;
 };

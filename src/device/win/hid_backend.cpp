@@ -32,6 +32,9 @@ win::UniquePreparsedData PreparsedDataOf(HANDLE device) {
     return win::UniquePreparsedData(HidD_GetPreparsedData(device, &data) ? data : nullptr);
 }
 
+// More HID interfaces than any machine has: a list that never reports its end is cut here.
+constexpr DWORD kMaxInterfaces = 4096;
+
 bool InterfacePath(HDEVINFO set, SP_DEVICE_INTERFACE_DATA& data, std::string& path) {
     DWORD size = 0;
     SetupDiGetDeviceInterfaceDetailW(set, &data, nullptr, 0, &size, nullptr);
@@ -92,6 +95,23 @@ HidInterfaceInfo Probe(HDEVINFO set, SP_DEVICE_INTERFACE_DATA& data) {
     return info;
 }
 
+// The system's own text for an error code, without its line break.
+std::string SystemText(DWORD code) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    if (length == 0 || buffer == nullptr) {
+        return {};
+    }
+    std::string text = WideToUtf8(buffer);
+    LocalFree(buffer);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) {
+        text.pop_back();
+    }
+    return text;
+}
+
 DWORD ClampedMilliseconds(std::chrono::milliseconds timeout) {
     const auto count = std::clamp<long long>(timeout.count(), 0, INFINITE - 1);
     return static_cast<DWORD>(count);
@@ -107,11 +127,13 @@ class WindowsHidCollection : public HidCollection {
 
     bool SetFeature(std::span<const std::uint8_t> report) override {
         std::vector<std::uint8_t> copy(report.begin(), report.end());  // the call takes PVOID
-        return HidD_SetFeature(device_.get(), copy.data(), ByteCount(copy.size())) != FALSE;
+        return Succeeded("HidD_SetFeature",
+                         HidD_SetFeature(device_.get(), copy.data(), ByteCount(copy.size())));
     }
 
     bool GetFeature(std::span<std::uint8_t> report) override {
-        return HidD_GetFeature(device_.get(), report.data(), ByteCount(report.size())) != FALSE;
+        return Succeeded("HidD_GetFeature",
+                         HidD_GetFeature(device_.get(), report.data(), ByteCount(report.size())));
     }
 
     bool WriteOutput(std::span<const std::uint8_t> report) override {
@@ -125,11 +147,28 @@ class WindowsHidCollection : public HidCollection {
         return Transfer(report, true, ClampedMilliseconds(timeout));
     }
 
+    HidFailure LastFailure() const override { return last_failure_; }
+
+    void DropQueuedInput() override {
+        Succeeded("HidD_FlushQueue", HidD_FlushQueue(device_.get()));
+    }
+
   private:
     static ULONG ByteCount(std::size_t size) { return static_cast<ULONG>(size); }
 
-    // One overlapped ReadFile or WriteFile; returns the bytes moved, 0 on failure or time-out.
+    // Keeps the call's failure, with the system's error and text, for the link's trace lines.
+    bool Succeeded(const char* call, BOOLEAN result) {
+        if (result) {
+            return true;
+        }
+        last_failure_ = SystemFailure(call, GetLastError());
+        return false;
+    }
+
+    // One overlapped ReadFile or WriteFile; returns the bytes moved, 0 on failure or time-out
+    // (kept apart in the last failure).
     DWORD Transfer(std::span<std::uint8_t> buffer, bool read, DWORD timeout_ms) {
+        const char* call = read ? "ReadFile" : "WriteFile";
         OVERLAPPED overlapped{};
         overlapped.hEvent = io_event_.get();
         ResetEvent(io_event_.get());
@@ -138,14 +177,21 @@ class WindowsHidCollection : public HidCollection {
             read ? ReadFile(device_.get(), buffer.data(), size, nullptr, &overlapped)
                  : WriteFile(device_.get(), buffer.data(), size, nullptr, &overlapped);
         if (!started && GetLastError() != ERROR_IO_PENDING) {
+            last_failure_ = SystemFailure(call, GetLastError());
             return 0;
         }
+        bool timed_out = false;
         if (WaitForSingleObject(io_event_.get(), timeout_ms) != WAIT_OBJECT_0) {
+            timed_out = true;
             CancelIoEx(device_.get(), &overlapped);
         }
         DWORD moved = 0;
         // After a cancel this returns as soon as the cancellation has completed.
         if (!GetOverlappedResult(device_.get(), &overlapped, &moved, TRUE)) {
+            const DWORD error = GetLastError();
+            last_failure_ = timed_out && error == ERROR_OPERATION_ABORTED
+                                ? HidFailure{HidFailure::Kind::TimedOut, call, 0, {}}
+                                : SystemFailure(call, error);
             return 0;
         }
         return moved;
@@ -153,9 +199,16 @@ class WindowsHidCollection : public HidCollection {
 
     win::UniqueHandle device_;
     win::UniqueHandle io_event_;
+    HidFailure last_failure_;
 };
 
 }  // namespace
+
+HidFailure SystemFailure(const char* call, std::uint32_t code) {
+    const bool removed = code == ERROR_DEVICE_NOT_CONNECTED || code == ERROR_DEV_NOT_EXIST;
+    return {removed ? HidFailure::Kind::Removed : HidFailure::Kind::Failed, call, code,
+            SystemText(code)};
+}
 
 bool WindowsHidDiscovery::ListInterfaces(std::vector<HidInterfaceInfo>& interfaces) {
     interfaces.clear();
@@ -165,13 +218,16 @@ bool WindowsHidDiscovery::ListInterfaces(std::vector<HidInterfaceInfo>& interfac
     if (!set.valid()) {
         return false;
     }
-    for (DWORD index = 0;; ++index) {
+    for (DWORD index = 0; index < kMaxInterfaces; ++index) {
         SP_DEVICE_INTERFACE_DATA data{};
         data.cbSize = sizeof(data);
         if (!SetupDiEnumDeviceInterfaces(set.get(), nullptr, &hid_class, index, &data)) {
-            // ERROR_NO_MORE_ITEMS ends the list; any other error ends it too, since the
-            // following members cannot be reached reliably.
-            break;
+            // Only the end of the list ends it: a member that cannot be read is skipped, so
+            // one broken device never hides the mouse listed after it.
+            if (GetLastError() == ERROR_NO_MORE_ITEMS) {
+                break;
+            }
+            continue;
         }
         interfaces.push_back(Probe(set.get(), data));
     }
