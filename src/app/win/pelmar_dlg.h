@@ -26,6 +26,7 @@
 #include "app/win/unavailable_capture_dialogs.h"
 #include "app/win/windows_messages.h"
 #include "assign/button_assignment.h"
+#include "common/win/dialog_thunk.h"
 #include "common/win/handle_owners.h"
 #include "profile/profile_paths.h"
 #include "profile/profile_record.h"
@@ -61,9 +62,9 @@ class CPelmarDlg {
         Rgb text_colour;
     };
 
-    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-    INT_PTR HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
-    INT_PTR Answer(LRESULT result);
+    friend struct DialogThunk<CPelmarDlg>;
+    INT_PTR OnAttach(HWND window);
+    INT_PTR Dispatch(UINT message, WPARAM wparam, LPARAM lparam);
 
     // Start-up and lifecycle (pelmar_dlg.cpp).
     BOOL OnInitDialog();
