@@ -8,6 +8,7 @@
 #include "app/win/resource_ids.h"
 #include "assign/dpi_function_list.h"
 #include "common/text_encoding.h"
+#include "skin/win/child_kind.h"
 
 namespace corvanti::win {
 
@@ -15,21 +16,6 @@ namespace {
 
 // How long the pointer must rest on a control before it lights up.
 constexpr DWORD kHoverTime = 10;
-
-ChildKind ChildKindOf(UINT message) {
-    switch (message) {
-        case WM_CTLCOLOREDIT:
-            return ChildKind::kEdit;
-        case WM_CTLCOLORLISTBOX:
-            return ChildKind::kListBox;
-        case WM_CTLCOLORBTN:
-            return ChildKind::kButton;
-        case WM_CTLCOLORSTATIC:
-            return ChildKind::kStatic;
-        default:
-            return ChildKind::kOther;
-    }
-}
 
 HWND WindowUnderCursor(POINT& cursor) {
     GetCursorPos(&cursor);
@@ -146,7 +132,7 @@ void CPelmarDlg::OnMouseHover(ClientPoint point) {
 HBRUSH CPelmarDlg::OnControlColour(UINT message, HDC dc, HWND control) {
     control_brush_.Reset();
     const std::optional<MainChildColours> colours = MainWindowChildColours(
-        ChildKindOf(message), ControlId(control), text_colour_, profile_.working);
+        skin::ChildKindOf(message), ControlId(control), text_colour_, profile_.working);
     if (!colours) {
         return nullptr;
     }
