@@ -18,11 +18,16 @@
 //   probe list-item CLASS ID INDEX    the screen point at the middle of item INDEX of list ID
 //   probe pointer-settings            the session's pointer speed, wheel lines, double-click
 //                                     time and acceleration, read back from the system
+//   probe device-change CLASS arrival|removal
+//                                     tells the first window of CLASS that the mouse's
+//                                     command interface arrived or was removed
 #include <windows.h>
 // after windows.h, which they need
+#include <dbt.h>
 #include <shellapi.h>
 #include <tlhelp32.h>
 
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
@@ -31,6 +36,8 @@
 
 #include "app/win/resource_ids.h"
 #include "common/win/program_messages.h"
+#include "device/mouse_identity.h"
+#include "device/win/hid_interface_class.h"
 
 namespace {
 
@@ -375,6 +382,37 @@ int PrintPointerSettings() {
     return 0;
 }
 
+// What the system sends on a device change: a device-interface header with the interface's
+// name, in one block the message carries to the program's process.
+int SendDeviceChange(const std::wstring& class_name, const std::wstring& change) {
+    const auto windows = TopLevelWindows(class_name);
+    if (windows.empty() || (change != L"arrival" && change != L"removal")) {
+        std::wprintf(L"no window\n");
+        return 1;
+    }
+    std::wstring name = L"\\\\?\\HID#";
+    for (char c : corvanti::kMouseIdsInNameUpper) {
+        name += static_cast<wchar_t>(c);
+    }
+    name += L"&MI_01#7&1a2b3c4d&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}";
+    const std::size_t name_offset = offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name);
+    const std::size_t name_bytes = (name.size() + 1) * sizeof(wchar_t);
+    DEV_BROADCAST_DEVICEINTERFACE_W header{};
+    header.dbcc_size = static_cast<DWORD>(name_offset + name_bytes);
+    header.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    header.dbcc_classguid = corvanti::win::HidInterfaceClassGuid();
+    std::vector<unsigned char> block(name_offset + name_bytes);
+    std::memcpy(block.data(), &header, name_offset);
+    std::memcpy(block.data() + name_offset, name.c_str(), name_bytes);
+    const WPARAM event = change == L"arrival" ? DBT_DEVICEARRIVAL : DBT_DEVICEREMOVECOMPLETE;
+    DWORD_PTR result = 0;
+    const LRESULT sent = SendMessageTimeoutW(windows.front(), WM_DEVICECHANGE, event,
+                                             reinterpret_cast<LPARAM>(block.data()),
+                                             SMTO_ABORTIFHUNG, 20000, &result);
+    std::wprintf(L"sent=%d\n", sent != 0 ? 1 : 0);
+    return sent != 0 ? 0 : 1;
+}
+
 long long Number(const wchar_t* text) {
     return std::wcstoll(text, nullptr, 0);
 }
@@ -422,6 +460,8 @@ int wmain(int argc, wchar_t** argv) {
                                static_cast<int>(Number(argv[4])));
     } else if (verb == L"pointer-settings") {
         result = PrintPointerSettings();
+    } else if (verb == L"device-change" && argc == 4) {
+        result = SendDeviceChange(argv[2], argv[3]);
     }
     std::fflush(stdout);
     return result;

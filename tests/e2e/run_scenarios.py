@@ -30,6 +30,7 @@ SHOWN_KEY_MODE = 1 + 1960
 APPLY = (700, 633)
 OK = (600, 633)
 CANCEL = (820, 633)
+CLOSE = (859, 14)
 ADVANCED_TAB = (80, 74)
 MODE_B = (410, 528)
 
@@ -778,6 +779,47 @@ def scenario_pointer_page(harness):
     config = read_file(folder, "config.bin")
     expect(list(config[1 + 1957:1 + 1960]) == [3, 7, 11], "config.bin holds the steps")
     harness.notes.append("pointer settings after Apply: " + settings.strip())
+    # The close control ends the program as the tray menu's Exit does.
+    harness.click_client(CLOSE)
+    expect(program.wait_exit() == 0, "the close control exits with code 0")
+    expect(harness.process_count() == 0, "no process left")
+
+
+def request_fault(state, fault):
+    """Asks the simulated mouse for a fault ("silent", "answer", "unplug", "replug") through the
+    request file beside its state file, renamed into place so it is never read half written."""
+    request = state + ".fault"
+    with open(request + ".tmp", "w") as file:
+        file.write(fault + "\n")
+    os.replace(request + ".tmp", request)
+
+
+def scenario_ok_while_the_mouse_is_not_accepted(harness):
+    folder, state, program = open_with_mouse(harness, "ok-without-mouse", 1,
+                                             config={REPORT_RATE: 8})
+    harness.click_client(report_rate_cell(4))   # an edit OK would send and save
+    # The mouse stops answering; at the next device change the program no longer accepts it.
+    request_fault(state, "silent")
+    harness.probe("device-change", WINDOW_CLASS, "arrival")
+    program.wait_exact(NOT_DETECTED)
+    config_before = read_file(folder, "config.bin")
+    state_before = read_file(folder, "mouse-state.txt")
+    harness.click_client(OK)
+    # Given the time an OK takes with the mouse, nothing may have happened.
+    time.sleep(3)
+    expect(harness.windows()[0]["visible"] == "1", "OK without the mouse does not hide")
+    expect(read_file(folder, "config.bin") == config_before, "nor does it save")
+    expect(read_file(folder, "mouse-state.txt") == state_before, "nor reach the mouse")
+    harness.screenshot("ok-without-mouse")
+    # The same click with the mouse answering again does both.
+    request_fault(state, "answer")
+    harness.probe("device-change", WINDOW_CLASS, "arrival")
+    program.wait_exact(DETECTED, times=2)
+    harness.click_client(OK)
+    harness.wait_until(lambda: read_file(folder, "config.bin")[FIRST_RUN_FLAG] == 1,
+                       "OK to save once the mouse is back")
+    harness.wait_until(lambda: harness.windows()[0]["visible"] == "0", "OK to hide")
+    expect(read_mouse_state(state)["sensor-block"][1] == 1, "the mouse takes 1000 Hz")
 
 
 SCENARIOS = [
@@ -798,6 +840,7 @@ SCENARIOS = [
     scenario_left_click_warning,
     scenario_cancel_and_reopen,
     scenario_pointer_page,
+    scenario_ok_while_the_mouse_is_not_accepted,
 ]
 
 
