@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvanti {
+
+// The skins are the subfolders of the "Skins" folder beside the program; a skin's name is its
+// folder's name. Paths and names are UTF-8.
+
+// The skins folder of the program at executable_path: the executable's folder, with its
+// trailing separator, then "/Skins".
+std::string SkinsRootOf(std::string_view executable_path);
+
+// The names of the folders directly inside the skins folder, in the order the file system
+// lists them; files are left out. A missing or unreadable folder gives no names.
+std::vector<std::string> ListSkinFolders(const std::string& skins_root);
+
+// Whether two names are equal when the letters A-Z are taken without regard to case (other
+// letters must match exactly), as the file system compares folder names.
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
+
+// The folder of the first skin whose name matches skin_name without regard to the case of
+// A-Z: the skins folder, a backslash and the folder's own name. Empty when none matches.
+std::optional<std::string> FindSkinFolder(const std::string& skins_root,
+                                          std::string_view skin_name);
+
+}  // namespace corvanti
