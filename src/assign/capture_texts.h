@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "common/language.h"
@@ -23,11 +24,9 @@ inline constexpr TextInLanguages kFireKeyCountExplanation{
     "次数(数值范围0-255，0表示按键放开火力键结束)", "次數(數值範圍0-255，0表示按鍵放開火力鍵結束)",
     "Times (value range 0-255,0 indicates fire key to end when the key released)"};
 
-// What the user is told when a capture dialog cannot watch the keyboard (a printf format for
-// the system's error code); the dialog then stays open without capture.
-inline constexpr const char* kSingleKeyHookFailureFormat =
-    "KeyboardHook_SingleDlgKey Install error code :%d\n";
-inline constexpr const char* kComboKeyHookFailureFormat =
-    "KeyboardHook_ComboDlg Install error code :%d\n";
+// What the user is told when a capture dialog cannot watch the keyboard, with the system's
+// error code; the dialog then stays open without capture.
+std::string SingleKeyHookFailureText(int error_code);
+std::string ComboKeyHookFailureText(int error_code);
 
 }  // namespace corvanti
