@@ -18,7 +18,10 @@ skin::FrameOptions ComboKeyFrame() {
     skin::FrameOptions options;
     options.key_filter = KeyFilter::kCaptureEnterEscape;
     options.answers_help = true;
-    options.child_colours = ChildColourRule{.statics = true, .edits = true, .list_boxes = true};
+    // The list draws its rows in the text background colour: without the dark one its white
+    // entries would stand on white rows.
+    options.child_colours = ChildColourRule{
+        .statics = true, .edits = true, .list_boxes = true, .list_box_background = true};
     options.dropdown = skin::DropdownListSpec{
         .value_box_id = layout::kModifierBoxId,
         .value_box = layout::kModifierBox,

@@ -6,7 +6,10 @@ namespace {
 
 skin::FrameOptions ListChoiceFrame(const ListChoiceLayout& layout) {
     skin::FrameOptions options;
-    options.child_colours = ChildColourRule{.statics = true, .list_boxes = true};
+    // The list draws its rows in the text background colour: without the dark one its white
+    // entries would stand on white rows.
+    options.child_colours =
+        ChildColourRule{.statics = true, .list_boxes = true, .list_box_background = true};
     options.dropdown = skin::DropdownListSpec{
         .value_box_id = layout.value_box_id,
         .value_box = layout.value_box,

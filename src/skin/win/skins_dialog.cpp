@@ -19,7 +19,10 @@ constexpr std::size_t kCustomColourCount = 16;
 
 FrameOptions SkinsFrame() {
     FrameOptions options;
-    options.child_colours = ChildColourRule{.statics = true, .list_boxes = true};
+    // The list draws its rows in the text background colour: without the dark one its white
+    // entries would stand on white rows.
+    options.child_colours =
+        ChildColourRule{.statics = true, .list_boxes = true, .list_box_background = true};
     options.dropdown = DropdownListSpec{
         .value_box_id = layout::kSkinNameBoxId,
         .value_box = layout::kSkinNameBox,
