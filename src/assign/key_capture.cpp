@@ -2,23 +2,9 @@
 
 #include <utility>
 
-#include "profile/key_name_table.h"
 #include "profile/scan_code_names.h"
 
 namespace corvanti {
-
-namespace {
-
-constexpr std::string_view kCombinationJoiner = "+";
-
-void AppendPart(std::string& text, std::string_view part) {
-    if (!text.empty()) {
-        text += kCombinationJoiner;
-    }
-    text += part;
-}
-
-}  // namespace
 
 const std::string& SingleKeyCapture::OnKeyEvent(std::uint32_t keystroke_flags) {
     choice_.key_name = KeyNameOfKeyMessage(keystroke_flags);
@@ -54,19 +40,6 @@ const std::string& ComboKeyCapture::NameIn(ComboKeyBox box) const {
             break;
     }
     return kNoName;
-}
-
-std::string CombinationText(const ComboKeyChoice& choice) {
-    std::string text;
-    if (ModifierMaskOfName(choice.modifier_name) != 0) {
-        AppendPart(text, choice.modifier_name);
-    }
-    for (const std::string* key : {&choice.first_key_name, &choice.second_key_name}) {
-        if (KeyCodeOfName(*key) != 0) {
-            AppendPart(text, *key);
-        }
-    }
-    return text;
 }
 
 }  // namespace corvanti

@@ -43,9 +43,4 @@ class ComboKeyCapture {
     ComboKeyChoice choice_;
 };
 
-// The caption text of a combination: the modifier, the first and the second key joined with
-// "+", each left out when it turns into no code (an unknown or empty name), so a combination
-// of nothing is the empty text.
-std::string CombinationText(const ComboKeyChoice& choice);
-
 }  // namespace corvanti

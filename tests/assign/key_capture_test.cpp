@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "assign/capture_results.h"
+
 namespace corvanti {
 namespace {
 
