@@ -60,7 +60,7 @@ class CaptureDialogsTest : public ::testing::Test {
     SkinContext context_ = ContextIn("EN");
 };
 
-TEST_F(CaptureDialogsTest, SingleKeyNamesRealKeysByScanCodeAndKeepsEnterAndEscapeAsKeys) {
+TEST_F(CaptureDialogsTest, SingleKeyNamesRealKeysByScanCodeAndKeepsEnterEscapeAndWindowsAsKeys) {
     struct Key {
         PhysicalKey key;
         std::string name;
@@ -70,6 +70,7 @@ TEST_F(CaptureDialogsTest, SingleKeyNamesRealKeysByScanCodeAndKeepsEnterAndEscap
         {{VK_CONTROL, 0x1D, true}, "Right Ctrl"},
         {{VK_NUMPAD7, 0x47, false}, "Num 7"},
         {{VK_PRIOR, 0x49, true}, "Page Up"},
+        {{VK_LWIN, 0x5B, true}, "Left Windows"},
         {kEnter, "Enter"},
     };
     std::vector<std::string> shown;
@@ -95,7 +96,7 @@ TEST_F(CaptureDialogsTest, SingleKeyNamesRealKeysByScanCodeAndKeepsEnterAndEscap
     for (const Key& key : keys) {
         names.push_back(key.name);
     }
-    EXPECT_EQ(shown, names) << "neither Escape nor Enter may end the dialog";
+    EXPECT_EQ(shown, names) << "neither Escape, Enter nor a Windows key may end the dialog";
     ASSERT_TRUE(choice.has_value());
     EXPECT_EQ(choice->key_name, "Enter");
 
