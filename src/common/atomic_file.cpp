@@ -1,11 +1,11 @@
 #include "common/atomic_file.h"
 
 #include <atomic>
-#include <cerrno>
 #include <chrono>
-#include <cstdio>
 #include <fstream>
 #include <string>
+
+#include "common/disk_file.h"
 
 namespace corvanti {
 
@@ -23,42 +23,54 @@ fs::path TemporarySibling(const fs::path& path) {
     return temporary;
 }
 
-std::error_code WriteAndFlush(const fs::path& path, std::span<const std::uint8_t> bytes) {
-    std::FILE* file = nullptr;
-    errno = 0;
-#ifdef _WIN32
-    file = _wfopen(path.c_str(), L"wb");
-#else
-    file = std::fopen(path.c_str(), "wb");
-#endif
-    if (file == nullptr) {
-        // The reason (missing folder, no permission) is what the user's error box reports.
-        const int reason = errno != 0 ? errno : EACCES;
-        return {reason, std::generic_category()};
-    }
-    const std::size_t written =
-        bytes.empty() ? 0 : std::fwrite(bytes.data(), 1, bytes.size(), file);
-    const bool flushed = std::fflush(file) == 0;
-    const bool closed = std::fclose(file) == 0;
-    if (written != bytes.size() || !flushed || !closed) {
+thread_local const SaveStep* failing_step = nullptr;
+
+std::error_code InjectedFailure(SaveStep step) {
+    if (failing_step != nullptr && *failing_step == step) {
         return std::make_error_code(std::errc::io_error);
     }
     return {};
 }
 
+// Runs one step unless a test has made it fail.
+template <typename Step>
+std::error_code RunStep(SaveStep step, Step&& run) {
+    if (std::error_code error = InjectedFailure(step)) {
+        return error;
+    }
+    return run();
+}
+
+std::error_code WriteToDisk(const fs::path& path, std::span<const std::uint8_t> bytes) {
+    DiskFile file;
+    if (std::error_code error = RunStep(SaveStep::Open, [&] { return file.Create(path); })) {
+        return error;
+    }
+    if (std::error_code error = RunStep(SaveStep::Write, [&] { return file.Write(bytes); })) {
+        return error;
+    }
+    if (std::error_code error = RunStep(SaveStep::Flush, [&] { return file.Flush(); })) {
+        return error;
+    }
+    return file.Close();
+}
+
 }  // namespace
+
+ScopedSaveFailure::ScopedSaveFailure(SaveStep step) : previous_(failing_step), step_(step) {
+    failing_step = &step_;
+}
+
+ScopedSaveFailure::~ScopedSaveFailure() {
+    failing_step = previous_;
+}
 
 std::error_code WriteFileAtomically(const fs::path& path, std::span<const std::uint8_t> bytes) {
     const fs::path temporary = TemporarySibling(path);
-    if (std::error_code error = WriteAndFlush(temporary, bytes)) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return error;
+    std::error_code error = WriteToDisk(temporary, bytes);
+    if (!error) {
+        error = RunStep(SaveStep::Rename, [&] { return ReplaceFileDurably(temporary, path); });
     }
-    // rename replaces the target in one step (MoveFileExW with MOVEFILE_REPLACE_EXISTING on
-    // Windows), so readers see the old or the new file, never a partial one.
-    std::error_code error;
-    fs::rename(temporary, path, error);
     if (error) {
         std::error_code ignored;
         fs::remove(temporary, ignored);

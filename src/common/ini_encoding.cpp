@@ -1,5 +1,6 @@
 #include "common/ini_encoding.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "common/text_encoding.h"
@@ -87,6 +88,16 @@ std::string DecodeUtf8(std::string_view bytes) {
     std::string text;
     text.reserve(bytes.size());
     while (!bytes.empty()) {
+        // Plain ASCII, most of any INI file, is taken a run at a time.
+        const auto ascii_end = std::find_if(bytes.begin(), bytes.end(), [](char c) {
+            return (static_cast<unsigned char>(c) & 0x80u) != 0;
+        });
+        const auto ascii = static_cast<std::size_t>(ascii_end - bytes.begin());
+        text.append(bytes.substr(0, ascii));
+        bytes.remove_prefix(ascii);
+        if (bytes.empty()) {
+            break;
+        }
         const Utf8Step step = DecodeUtf8Step(bytes);
         if (step.kind == Utf8StepKind::Scalar) {
             text.append(bytes.substr(0, step.length));

@@ -1,6 +1,7 @@
 #include "common/ini_file.h"
 
 #include <algorithm>
+#include <optional>
 #include <span>
 #include <unordered_set>
 
@@ -117,37 +118,116 @@ std::size_t LineEndingSize(std::string_view text, std::size_t break_position) {
 
 }  // namespace
 
-std::string_view IniFile::Line::content() const {
-    return std::string_view(text).substr(0, text.size() - ending_size);
-}
+IniFile::Line::Line(std::size_t begin, std::size_t content_size, std::size_t ending_size,
+                    LineKind kind)
+    : begin_(static_cast<std::uint32_t>(begin)),
+      packed_(static_cast<std::uint32_t>(content_size << kSizeShift | ending_size << kEndingShift |
+                                         static_cast<std::size_t>(kind))) {}
 
-std::string_view IniFile::Line::name() const {
-    return std::string_view(text).substr(name_begin, name_size);
-}
+namespace {
 
-IniFile::Line IniFile::MakeLine(std::string content, std::string_view ending) {
-    Line line;
-    line.text = std::move(content);
-    const std::string_view view = line.text;
-    auto set_name = [&line, view](std::size_t begin, std::size_t end, LineKind kind) {
-        const std::string_view raw = view.substr(begin, end - begin);
-        const std::string_view name = Trim(raw);
-        line.name_begin = begin + static_cast<std::size_t>(name.data() - raw.data());
-        line.name_size = name.size();
-        line.kind = kind;
-    };
-    const std::string_view trimmed = Trim(view);
+// A header is "[name]" after blanks (anything after the first ']' is ignored); the name loses
+// the blanks around it. Empty when the line is no header.
+std::optional<std::string_view> SectionNameOf(std::string_view content) {
+    const std::string_view trimmed = Trim(content);
     const std::size_t close = trimmed.find(']');
-    const std::size_t equals = view.find('=');
-    if (!trimmed.empty() && trimmed.front() == '[' && close != std::string_view::npos) {
-        const auto open = static_cast<std::size_t>(trimmed.data() - view.data());
-        set_name(open + 1, open + close, LineKind::Section);
-    } else if (equals != std::string_view::npos) {
-        set_name(0, equals, LineKind::Entry);
+    if (trimmed.empty() || trimmed.front() != '[' || close == std::string_view::npos) {
+        return std::nullopt;
     }
-    line.text.append(ending);
-    line.ending_size = ending.size();
-    return line;
+    return Trim(trimmed.substr(1, close - 1));
+}
+
+// The key of a line that is no header: what comes before its first '='.
+std::optional<std::string_view> KeyNameOf(std::string_view content) {
+    const std::size_t equals = content.find('=');
+    if (equals == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return Trim(content.substr(0, equals));
+}
+
+// Where the line that starts at `start` ends: its first CR or LF, or the end of the text.
+std::size_t LineBreakFrom(std::string_view text, std::size_t start) {
+    const auto is_break = [](char c) { return c == '\r' || c == '\n'; };
+    return static_cast<std::size_t>(
+        std::find_if(text.begin() + static_cast<std::ptrdiff_t>(start), text.end(), is_break) -
+        text.begin());
+}
+
+std::size_t CountLines(std::string_view text) {
+    std::size_t lines = 1;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool crlf = text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+        if ((text[i] == '\n' || text[i] == '\r') && !crlf) {
+            ++lines;
+        }
+    }
+    return lines;
+}
+
+// Room for the few lines an edit adds, so the first edit of a huge file does not double the
+// line table.
+constexpr std::size_t kSpareLines = 16;
+// Dropped bytes are reclaimed only past this much, and only when they outweigh the live ones.
+constexpr std::size_t kCompactionThreshold = 64 * 1024;
+
+}  // namespace
+
+IniFile::LineKind IniFile::KindOf(std::string_view content) {
+    if (SectionNameOf(content)) {
+        return LineKind::Section;
+    }
+    return KeyNameOf(content) ? LineKind::Entry : LineKind::Other;
+}
+
+std::string_view IniFile::Content(const Line& line) const {
+    return std::string_view(text_).substr(line.begin(), line.content_size());
+}
+
+std::string_view IniFile::Ending(const Line& line) const {
+    return std::string_view(text_).substr(line.begin() + line.content_size(), line.ending_size());
+}
+
+std::string_view IniFile::Name(const Line& line) const {
+    switch (line.kind()) {
+        case LineKind::Section:
+            return SectionNameOf(Content(line)).value_or(std::string_view{});
+        case LineKind::Entry:
+            return KeyNameOf(Content(line)).value_or(std::string_view{});
+        case LineKind::Other:
+            break;
+    }
+    return {};
+}
+
+IniFile::Line IniFile::AddLine(std::string_view content, std::string_view ending) {
+    // Copied first: either view may point into `text_`, which the append may move.
+    std::string bytes(content.substr(0, Line::kMaxContentSize));
+    const std::size_t content_size = bytes.size();
+    bytes.append(ending);
+    const std::size_t begin = text_.size();
+    text_.append(bytes);
+    return Line(begin, content_size, ending.size(),
+                KindOf(std::string_view(bytes).substr(0, content_size)));
+}
+
+void IniFile::Discard(const Line& line) {
+    discarded_ += line.size();
+}
+
+void IniFile::CompactIfWasteful() {
+    if (discarded_ < kCompactionThreshold || discarded_ * 2 < text_.size()) {
+        return;
+    }
+    std::string compact;
+    compact.reserve(text_.size() - discarded_);
+    for (Line& line : lines_) {
+        const std::size_t begin = compact.size();
+        compact.append(std::string_view(text_).substr(line.begin(), line.size()));
+        line = Line(begin, line.content_size(), line.ending_size(), line.kind());
+    }
+    text_ = std::move(compact);
+    discarded_ = 0;
 }
 
 IniFile IniFile::Load(const fs::path& path) {
@@ -175,14 +255,15 @@ IniFile IniFile::Parse(std::string_view file_bytes) {
     IniFile file;
     file.encoding_ = decoded.encoding;
     file.stray_tail_ = std::move(decoded.stray_tail);
-    const std::string_view text = decoded.text;
-    file.lines_.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    file.text_ = std::move(decoded.text);
+    const std::string_view text = file.text_;
+    file.lines_.reserve(CountLines(text) + kSpareLines);
     std::size_t start = 0;
     while (start < text.size()) {
-        const std::size_t line_break = std::min(text.find_first_of("\r\n", start), text.size());
+        const std::size_t line_break = LineBreakFrom(text, start);
         const std::size_t ending_size = LineEndingSize(text, line_break);
-        file.lines_.push_back(MakeLine(std::string(text.substr(start, line_break - start)),
-                                       text.substr(line_break, ending_size)));
+        file.lines_.emplace_back(start, line_break - start, ending_size,
+                                 KindOf(text.substr(start, line_break - start)));
         start = line_break + ending_size;
     }
     return file;
@@ -191,7 +272,7 @@ IniFile IniFile::Parse(std::string_view file_bytes) {
 std::size_t IniFile::FindSection(std::string_view section) const {
     const std::string_view wanted = Trim(section);
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (lines_[i].kind == LineKind::Section && SameName(lines_[i].name(), wanted)) {
+        if (lines_[i].kind() == LineKind::Section && SameName(Name(lines_[i]), wanted)) {
             return i;
         }
     }
@@ -200,7 +281,7 @@ std::size_t IniFile::FindSection(std::string_view section) const {
 
 std::size_t IniFile::SectionEnd(std::size_t header) const {
     std::size_t end = header + 1;
-    while (end < lines_.size() && lines_[end].kind != LineKind::Section) {
+    while (end < lines_.size() && lines_[end].kind() != LineKind::Section) {
         ++end;
     }
     return end;
@@ -210,7 +291,7 @@ std::size_t IniFile::FindKey(std::size_t header, std::string_view key) const {
     const std::string_view wanted = Trim(key);
     const std::size_t end = SectionEnd(header);
     for (std::size_t i = header + 1; i < end; ++i) {
-        if (lines_[i].kind == LineKind::Entry && SameName(lines_[i].name(), wanted)) {
+        if (lines_[i].kind() == LineKind::Entry && SameName(Name(lines_[i]), wanted)) {
             return i;
         }
     }
@@ -221,7 +302,7 @@ std::size_t IniFile::FindKey(std::size_t header, std::string_view key) const {
 // lines that part it from the next section stay where they are.
 std::size_t IniFile::EndOfSectionEntries(std::size_t header) const {
     std::size_t position = SectionEnd(header);
-    while (position > header + 1 && Trim(lines_[position - 1].content()).empty()) {
+    while (position > header + 1 && Trim(Content(lines_[position - 1])).empty()) {
         --position;
     }
     return position;
@@ -229,8 +310,8 @@ std::size_t IniFile::EndOfSectionEntries(std::size_t header) const {
 
 std::string IniFile::NewLineEnding() const {
     for (const Line& line : lines_) {
-        if (line.ending_size != 0) {
-            return std::string(line.text.substr(line.text.size() - line.ending_size));
+        if (line.ending_size() != 0) {
+            return std::string(Ending(line));
         }
     }
     return std::string(kDefaultLineEnding);
@@ -244,18 +325,18 @@ void IniFile::TerminateInnerLines() {
     }
     const std::string ending = NewLineEnding();
     for (std::size_t i = 0; i + 1 < lines_.size(); ++i) {
-        if (lines_[i].ending_size == 0) {
-            lines_[i].text.append(ending);
-            lines_[i].ending_size = ending.size();
+        if (lines_[i].ending_size() == 0) {
+            Discard(lines_[i]);
+            lines_[i] = AddLine(Content(lines_[i]), ending);
         }
     }
 }
 
 void IniFile::AppendSection(std::string_view section, const KeyValues& keys) {
     const std::string ending = NewLineEnding();
-    lines_.push_back(MakeLine(HeaderLine(section), ending));
+    lines_.push_back(AddLine(HeaderLine(section), ending));
     for (const auto& [key, value] : keys) {
-        lines_.push_back(MakeLine(EntryLine(CleanName(key), value), ending));
+        lines_.push_back(AddLine(EntryLine(CleanName(key), value), ending));
     }
     TerminateInnerLines();
 }
@@ -269,28 +350,29 @@ std::string IniFile::Get(std::string_view section, std::string_view key) const {
     if (entry == kNotFound) {
         return {};
     }
-    return ValueOfEntry(lines_[entry].content());
+    return ValueOfEntry(Content(lines_[entry]));
 }
 
 void IniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
     const std::size_t header = FindSection(section);
     if (header == kNotFound) {
         AppendSection(section, {{std::string(key), std::string(value)}});
+        CompactIfWasteful();
         return;
     }
-    const std::string ending = NewLineEnding();
     const std::size_t entry = FindKey(header, key);
     if (entry != kNotFound) {
         // The key keeps the spelling the file gave it.
-        Line& line = lines_[entry];
-        const std::string_view old_ending =
-            std::string_view(line.text).substr(line.text.size() - line.ending_size);
-        line = MakeLine(EntryLine(line.name(), value), old_ending);
-        return;
+        const Line old = lines_[entry];
+        lines_[entry] = AddLine(EntryLine(Name(old), value), Ending(old));
+        Discard(old);
+    } else {
+        const auto position = static_cast<std::ptrdiff_t>(EndOfSectionEntries(header));
+        lines_.insert(lines_.begin() + position,
+                      AddLine(EntryLine(CleanName(key), value), NewLineEnding()));
+        TerminateInnerLines();
     }
-    const auto position = static_cast<std::ptrdiff_t>(EndOfSectionEntries(header));
-    lines_.insert(lines_.begin() + position, MakeLine(EntryLine(CleanName(key), value), ending));
-    TerminateInnerLines();
+    CompactIfWasteful();
 }
 
 void IniFile::DeleteSection(std::string_view section) {
@@ -298,38 +380,45 @@ void IniFile::DeleteSection(std::string_view section) {
     std::vector<Line> kept;
     kept.reserve(lines_.size());
     for (std::size_t i = 0; i < lines_.size();) {
-        if (lines_[i].kind == LineKind::Section && SameName(lines_[i].name(), wanted)) {
-            i = SectionEnd(i);
+        if (lines_[i].kind() == LineKind::Section && SameName(Name(lines_[i]), wanted)) {
+            const std::size_t end = SectionEnd(i);
+            for (; i < end; ++i) {
+                Discard(lines_[i]);
+            }
         } else {
-            kept.push_back(std::move(lines_[i]));
+            kept.push_back(lines_[i]);
             ++i;
         }
     }
     lines_ = std::move(kept);
+    CompactIfWasteful();
 }
 
 void IniFile::ReplaceSection(std::string_view section, const KeyValues& keys) {
     const std::size_t header = FindSection(section);
     if (header == kNotFound) {
         AppendSection(section, keys);
+        CompactIfWasteful();
         return;
     }
     const std::string ending = NewLineEnding();
     const std::size_t entries_end = EndOfSectionEntries(header);
     std::vector<Line> body;
     for (std::size_t i = header + 1; i < entries_end; ++i) {
-        if (lines_[i].kind != LineKind::Entry && !Trim(lines_[i].content()).empty()) {
-            body.push_back(std::move(lines_[i]));
+        if (lines_[i].kind() != LineKind::Entry && !Trim(Content(lines_[i])).empty()) {
+            body.push_back(lines_[i]);
+        } else {
+            Discard(lines_[i]);
         }
     }
     for (const auto& [key, value] : keys) {
-        body.push_back(MakeLine(EntryLine(CleanName(key), value), ending));
+        body.push_back(AddLine(EntryLine(CleanName(key), value), ending));
     }
     const auto first = lines_.begin() + static_cast<std::ptrdiff_t>(header + 1);
     const auto last = lines_.begin() + static_cast<std::ptrdiff_t>(entries_end);
-    lines_.insert(lines_.erase(first, last), std::make_move_iterator(body.begin()),
-                  std::make_move_iterator(body.end()));
+    lines_.insert(lines_.erase(first, last), body.begin(), body.end());
     TerminateInnerLines();
+    CompactIfWasteful();
 }
 
 IniFile::KeyValues IniFile::SectionKeys(std::string_view section) const {
@@ -342,8 +431,8 @@ IniFile::KeyValues IniFile::SectionKeys(std::string_view section) const {
     const std::size_t end = SectionEnd(header);
     for (std::size_t i = header + 1; i < end; ++i) {
         const Line& line = lines_[i];
-        if (line.kind == LineKind::Entry && seen.insert(FoldedCopy(line.name())).second) {
-            keys.emplace_back(std::string(line.name()), ValueOfEntry(line.content()));
+        if (line.kind() == LineKind::Entry && seen.insert(FoldedCopy(Name(line))).second) {
+            keys.emplace_back(std::string(Name(line)), ValueOfEntry(Content(line)));
         }
     }
     return keys;
@@ -353,8 +442,8 @@ std::vector<std::string> IniFile::SectionNames() const {
     std::vector<std::string> names;
     std::unordered_set<std::string> seen;
     for (const Line& line : lines_) {
-        if (line.kind == LineKind::Section && seen.insert(FoldedCopy(line.name())).second) {
-            names.emplace_back(line.name());
+        if (line.kind() == LineKind::Section && seen.insert(FoldedCopy(Name(line))).second) {
+            names.emplace_back(Name(line));
         }
     }
     return names;
@@ -362,8 +451,9 @@ std::vector<std::string> IniFile::SectionNames() const {
 
 std::string IniFile::Serialize() const {
     std::string text;
+    text.reserve(text_.size() - discarded_);
     for (const Line& line : lines_) {
-        text.append(line.text);
+        text.append(std::string_view(text_).substr(line.begin(), line.size()));
     }
     return EncodeIniText(encoding_, text, stray_tail_);
 }

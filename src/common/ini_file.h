@@ -62,20 +62,41 @@ class IniFile {
     std::error_code Save(const std::filesystem::path& path) const;
 
   private:
-    enum class LineKind { Other, Section, Entry };
-    // Kept small: a hostile file may consist of nothing but line breaks.
-    struct Line {
-        std::string text;  // with its line ending ("\r\n", "\n", "\r", or none at the end)
-        std::size_t ending_size = 0;
-        std::size_t name_begin = 0;  // the section name or key inside `text`, without blanks
-        std::size_t name_size = 0;
-        LineKind kind = LineKind::Other;
+    enum class LineKind : std::uint32_t { Other, Section, Entry };
+    // One line as a slice of `text_`: its content, then its ending ("\r\n", "\n", "\r", or none
+    // at the end). Eight bytes, because a hostile file may consist of nothing but line breaks.
+    class Line {
+      public:
+        // The longest line kept whole; anything longer is cut (no file we accept comes near).
+        static constexpr std::size_t kMaxContentSize = (std::size_t{1} << 28) - 1;
 
-        std::string_view content() const;
-        std::string_view name() const;
+        Line() = default;
+        Line(std::size_t begin, std::size_t content_size, std::size_t ending_size, LineKind kind);
+        std::size_t begin() const { return begin_; }
+        std::size_t content_size() const { return packed_ >> kSizeShift; }
+        std::size_t ending_size() const { return (packed_ >> kEndingShift) & kTwoBits; }
+        std::size_t size() const { return content_size() + ending_size(); }
+        LineKind kind() const { return static_cast<LineKind>(packed_ & kTwoBits); }
+
+      private:
+        static constexpr std::uint32_t kTwoBits = 3;
+        static constexpr unsigned kEndingShift = 2;
+        static constexpr unsigned kSizeShift = 4;
+        std::uint32_t begin_ = 0;
+        std::uint32_t packed_ = 0;  // content size, ending size, kind
     };
 
-    static Line MakeLine(std::string content, std::string_view ending);
+    static LineKind KindOf(std::string_view content);
+    std::string_view Content(const Line& line) const;
+    std::string_view Ending(const Line& line) const;
+    // The section name or key of a header or entry line, without blanks around it.
+    std::string_view Name(const Line& line) const;
+    // Appends the bytes of a new line to `text_` and returns it.
+    Line AddLine(std::string_view content, std::string_view ending);
+    // A line that is no longer referenced; its bytes are reclaimed once enough have piled up.
+    void Discard(const Line& line);
+    void CompactIfWasteful();
+
     std::size_t FindSection(std::string_view section) const;
     std::size_t SectionEnd(std::size_t header) const;
     std::size_t FindKey(std::size_t header, std::string_view key) const;
@@ -84,6 +105,8 @@ class IniFile {
     void AppendSection(std::string_view section, const KeyValues& keys);
     std::string NewLineEnding() const;
 
+    std::string text_;  // the bytes of every line; edited lines are appended, old bytes dropped
+    std::size_t discarded_ = 0;  // bytes of `text_` that no line refers to
     std::vector<Line> lines_;
     IniEncoding encoding_ = IniEncoding::Utf16LeWithBom;
     std::string stray_tail_;

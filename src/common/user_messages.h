@@ -20,6 +20,12 @@ class TraceSink {
     virtual void Trace(std::string_view text) = 0;
 };
 
+// Keeps nothing: for callers that have no use for the trace lines.
+class DiscardedTrace : public TraceSink {
+  public:
+    void Trace(std::string_view) override {}
+};
+
 // The caption of the program's own message boxes.
 inline constexpr std::string_view kApplicationTitle = "Corvanti-Tarn";
 // The caption of the boxes that warn about a refused or failed change, in every language.

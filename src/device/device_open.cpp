@@ -1,4 +1,5 @@
 #include "device/device_open.h"
+#include "device/mouse_identity.h"
 
 #include <cstdio>
 #include <memory>
@@ -72,14 +73,17 @@ Step CheckProbe(const HidInterfaceInfo& info, UserMessages& messages, TraceSink&
     return Step::Next;
 }
 
-bool OpenEventChannel(LinkState& link, HidDiscovery& discovery, const HidInterfaceInfo& info) {
+bool OpenEventChannel(LinkState& link, HidDiscovery& discovery, const HidInterfaceInfo& info,
+                      TraceSink& trace) {
     std::shared_ptr<HidCollection> reader = discovery.Open(info.path, OpenPurpose::EventRead);
     if (!reader) {
         return false;
     }
+    // The write handle is never used: whether it opens must not decide anything, in whichever
+    // order the system lists the channels.
     link.event_write = discovery.Open(info.path, OpenPurpose::EventWrite);
     if (!link.event_write) {
-        return false;
+        trace.Trace("event channel: the unused write handle did not open");
     }
     link.SetEventChannel(std::move(reader), info.input_length);
     return true;
@@ -100,10 +104,10 @@ bool OpenCommandChannel(LinkState& link, HidDiscovery& discovery, const HidInter
 // Once the command channel is open, the rest of the list is only searched for an event
 // channel listed after it; nothing found there can undo the open.
 void FindLateEventChannel(LinkState& link, HidDiscovery& discovery,
-                          std::span<const HidInterfaceInfo> rest) {
+                          std::span<const HidInterfaceInfo> rest, TraceSink& trace) {
     for (const auto& info : rest) {
         if (info.probe == Probe::Ok && IsMouse(info) && IsEventChannel(info)) {
-            OpenEventChannel(link, discovery, info);
+            OpenEventChannel(link, discovery, info, trace);
             return;
         }
     }
@@ -134,7 +138,7 @@ bool OpenDevice(LinkState& link, HidDiscovery& discovery, UserMessages& messages
             if (!IsEventChannel(info)) {
                 continue;
             }
-            if (!OpenEventChannel(link, discovery, info)) {
+            if (!OpenEventChannel(link, discovery, info, trace)) {
                 return false;
             }
             event_open = true;
@@ -143,7 +147,7 @@ bool OpenDevice(LinkState& link, HidDiscovery& discovery, UserMessages& messages
                 return false;
             }
             if (!event_open) {
-                FindLateEventChannel(link, discovery, std::span(interfaces).subspan(i + 1));
+                FindLateEventChannel(link, discovery, std::span(interfaces).subspan(i + 1), trace);
             }
             return true;
         }

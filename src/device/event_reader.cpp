@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <system_error>
+#include <utility>
 #include <vector>
 
 namespace corvanti {
@@ -13,18 +15,31 @@ constexpr std::size_t kMinimumEventReport = 4;
 
 }  // namespace
 
+std::thread EventReader::StartThread(std::function<void()> body) {
+    return std::thread(std::move(body));
+}
+
 EventReader::EventReader(LinkState& link, DeviceEventSink& events,
-                         std::chrono::milliseconds poll_interval)
-    : link_(link), events_(events), poll_interval_(poll_interval) {}
+                         std::chrono::milliseconds poll_interval, ThreadStarter start_thread)
+    : link_(link),
+      events_(events),
+      poll_interval_(poll_interval),
+      start_thread_(std::move(start_thread)) {}
 
 EventReader::~EventReader() {
     Stop();
 }
 
-void EventReader::Start() {
-    if (!thread_.joinable()) {
-        thread_ = std::thread([this] { Run(); });
+bool EventReader::Start() {
+    if (thread_.joinable()) {
+        return true;
     }
+    try {
+        thread_ = start_thread_([this] { Run(); });
+    } catch (const std::system_error&) {
+        return false;
+    }
+    return thread_.joinable();
 }
 
 void EventReader::Resume() {

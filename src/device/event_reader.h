@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -20,14 +21,21 @@ inline constexpr std::chrono::milliseconds kEventPollInterval{100};
 // own thread.
 class EventReader {
   public:
+    // Creates the thread that runs `body`; throws std::system_error as std::thread does when
+    // the system has no thread to give.
+    using ThreadStarter = std::function<std::thread(std::function<void()> body)>;
+    static std::thread StartThread(std::function<void()> body);
+
     EventReader(LinkState& link, DeviceEventSink& events,
-                std::chrono::milliseconds poll_interval = kEventPollInterval);
+                std::chrono::milliseconds poll_interval = kEventPollInterval,
+                ThreadStarter start_thread = StartThread);
     ~EventReader();
     EventReader(const EventReader&) = delete;
     EventReader& operator=(const EventReader&) = delete;
 
-    // Creates the thread, waiting for Resume().
-    void Start();
+    // Creates the thread, waiting for Resume(). False when no thread could be created: the
+    // program then runs on without device events.
+    bool Start();
     // Lets the thread read; further calls do nothing.
     void Resume();
     bool started() const { return thread_.joinable(); }
@@ -46,6 +54,7 @@ class EventReader {
     LinkState& link_;
     DeviceEventSink& events_;
     const std::chrono::milliseconds poll_interval_;
+    ThreadStarter start_thread_;
     mutable std::mutex mutex_;
     std::condition_variable wake_;
     bool resumed_ = false;

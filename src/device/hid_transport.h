@@ -10,11 +10,38 @@
 
 namespace corvanti {
 
+// Why the last call of a collection that moved nothing did so, in the system's own words.
+struct HidFailure {
+    enum class Kind {
+        None,      // the last call succeeded
+        TimedOut,  // nothing came within the time allowed
+        Failed,    // the system refused the call
+        Removed,   // the device is gone
+    };
+    Kind kind = Kind::None;
+    std::string call;        // the system call, e.g. "HidD_GetFeature"
+    std::uint32_t code = 0;  // the system's error code, 0 for a time-out
+    std::string text;        // the system's text for that code
+
+    // One line for a trace: "HidD_GetFeature failed: 31 A device attached ...", or "no reason
+    // given" when the collection could not tell.
+    std::string Describe() const;
+};
+
 // One opened HID collection of the mouse. Report buffers hold the report id in byte 0.
 // Every member returns promptly: nothing here waits without a bound.
 class HidCollection {
   public:
     virtual ~HidCollection() = default;
+
+    // What went wrong in the last call that moved nothing. A collection that cannot tell
+    // reports Kind::None.
+    virtual HidFailure LastFailure() const { return {}; }
+
+    // Drops the input reports that arrived and were not read, so a report that came too late
+    // for one read is never taken as the answer to the next. A collection without a queue has
+    // nothing to drop.
+    virtual void DropQueuedInput() {}
 
     // Sends one feature report. False when the device refused it or is gone.
     virtual bool SetFeature(std::span<const std::uint8_t> report) = 0;
@@ -27,7 +54,8 @@ class HidCollection {
     virtual bool WriteOutput(std::span<const std::uint8_t> report) = 0;
 
     // Waits at most `timeout` for one input report and copies it into `report` (cut to the
-    // buffer's size). Returns the number of bytes read; 0 on time-out, failure or removal.
+    // buffer's size). Returns the number of bytes read; 0 on time-out, failure or removal,
+    // which LastFailure tells apart.
     virtual std::size_t ReadInput(std::span<std::uint8_t> report,
                                   std::chrono::milliseconds timeout) = 0;
 };

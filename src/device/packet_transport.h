@@ -2,9 +2,11 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
+#include "common/user_messages.h"
 #include "device/command_packet.h"
 #include "device/link_state.h"
 #include "device/pause_clock.h"
@@ -20,21 +22,26 @@ inline constexpr std::chrono::milliseconds kDataReportReadTimeout{200};
 
 // Frames command packets into feature reports on the command channel, scrambles them once the
 // mouse has been accepted, and carries data phases of 32-byte reports. Missing answers read as
-// zeros; nothing waits without a bound.
+// zeros; nothing waits without a bound. Every failure of the channel becomes a trace line.
 class PacketTransport {
   public:
-    PacketTransport(LinkState& link, PauseClock& clock) : link_(link), clock_(clock) {}
+    PacketTransport(LinkState& link, PauseClock& clock)
+        : PacketTransport(link, clock, discarded_) {}
+    PacketTransport(LinkState& link, PauseClock& clock, TraceSink& trace)
+        : link_(link), clock_(clock), trace_(trace) {}
 
     // Sends `packet` (its checksum recomputed). For a read command the answer's eight bytes
-    // replace the request. Returns whether the mouse took the feature report.
+    // replace the request; an answer that does not come reads as eight zeros, so it announces
+    // no data phase. Returns whether the mouse took the feature report.
     bool SendPacket(CommandPacket& packet);
 
     // A write command followed by the data phase its byte 2 announces, taken from `data`
-    // (zeros past its end).
+    // (zeros past its end). Once one report is refused the rest of the phase is not sent.
     void SendPacketWithData(CommandPacket& packet, std::span<const std::uint8_t> data);
 
-    // A read command followed by the data phase its answer announces. Every announced report
-    // is read, but only what fits into `data` is kept.
+    // A read command followed by the data phase its answer announces. Reports left over from
+    // an earlier phase are dropped first. Every announced report is read, but only what fits
+    // into `data` is kept; once one report fails to come the rest of the phase reads as zeros.
     void SendReadWithData(CommandPacket& packet, std::span<std::uint8_t> data);
 
     // One feature report carrying `wire_packet` exactly as given (no checksum, no scrambling),
@@ -44,11 +51,15 @@ class PacketTransport {
 
   private:
     std::vector<std::uint8_t> FeatureBuffer() const;
+    std::optional<CommandPacket> ReceiveAnswer();
     void WriteDataPhase(std::size_t length, std::span<const std::uint8_t> data);
     void ReadDataPhase(std::size_t length, std::span<std::uint8_t> data);
+    void TraceFailure(const char* what, std::size_t report, std::size_t reports);
 
     LinkState& link_;
     PauseClock& clock_;
+    DiscardedTrace discarded_;
+    TraceSink& trace_;
 };
 
 }  // namespace corvanti

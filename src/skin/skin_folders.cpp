@@ -1,7 +1,10 @@
 #include "skin/skin_folders.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
+
+#include "common/text_encoding.h"
 
 namespace corvanti {
 
@@ -11,12 +14,7 @@ constexpr std::string_view kSkinsFolderName = "/Skins";
 // How the file finder joins a folder and an entry it found.
 constexpr char kFinderSeparator = '\\';
 
-// Paths are built from UTF-8 explicitly: a narrow string would be read in the system's code
-// page on Windows, which cannot hold every folder name.
-std::filesystem::path PathFromUtf8(const std::string& utf8) {
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
+// Names come back in UTF-8 whatever the system's code page, like the paths going in.
 std::string Utf8FromPath(const std::filesystem::path& path) {
     const std::u8string utf8 = path.u8string();
     return std::string(utf8.begin(), utf8.end());
@@ -37,16 +35,17 @@ std::string SkinsRootOf(std::string_view executable_path) {
     return root;
 }
 
-std::vector<std::string> ListSkinFolders(const std::string& skins_root) {
+std::vector<std::string> ListSkinFolders(const std::filesystem::path& skins_folder) {
     std::vector<std::string> names;
     std::error_code error;
-    std::filesystem::directory_iterator entry(PathFromUtf8(skins_root), error);
-    for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+    for (std::filesystem::directory_iterator entry(skins_folder, error), end;
+         !error && entry != end; entry.increment(error)) {
         std::error_code kind_error;
         if (entry->is_directory(kind_error)) {
             names.push_back(Utf8FromPath(entry->path().filename()));
         }
     }
+    std::sort(names.begin(), names.end());
     return names;
 }
 
@@ -64,7 +63,7 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
 
 std::optional<std::string> FindSkinFolder(const std::string& skins_root,
                                           std::string_view skin_name) {
-    for (const std::string& folder : ListSkinFolders(skins_root)) {
+    for (const std::string& folder : ListSkinFolders(PathFromUtf8(skins_root))) {
         if (EqualsIgnoringAsciiCase(folder, skin_name)) {
             return skins_root + kFinderSeparator + folder;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,9 +15,9 @@ namespace corvanti {
 // trailing separator, then "/Skins".
 std::string SkinsRootOf(std::string_view executable_path);
 
-// The names of the folders directly inside the skins folder, in the order the file system
-// lists them; files are left out. A missing or unreadable folder gives no names.
-std::vector<std::string> ListSkinFolders(const std::string& skins_root);
+// The skin folders under `skins_folder`, by name in byte order (UTF-8); files are left out.
+// Empty when the folder cannot be read.
+std::vector<std::string> ListSkinFolders(const std::filesystem::path& skins_folder);
 
 // Whether two names are equal when the letters A-Z are taken without regard to case (other
 // letters must match exactly), as the file system compares folder names.

@@ -79,13 +79,13 @@ TEST(BalloonForDeviceEvent, DpiValueFollowsTheSensorTypeAndHostileLevels) {
     const auto record = RecordWithLevels(11, 8, 200, 0);
     // The twelve-level table of sensor type 0 reaches 4000; an eight-level sensor has no
     // level 12, and a level byte of 200 names nothing, so only the stage text remains.
-    EXPECT_EQ(BalloonForDeviceEvent(7, 1, texts, record, 0)->text,
+    EXPECT_EQ(BalloonForDeviceEvent(7, 1, texts, record, 0).value_or(Balloon{}).text,
               "Switch DPI into the first stage 4000");
-    EXPECT_EQ(BalloonForDeviceEvent(7, 2, texts, record, 2)->text,
+    EXPECT_EQ(BalloonForDeviceEvent(7, 2, texts, record, 2).value_or(Balloon{}).text,
               "Switch DPI into the second stage ");
-    EXPECT_EQ(BalloonForDeviceEvent(7, 3, texts, record, 0)->text,
+    EXPECT_EQ(BalloonForDeviceEvent(7, 3, texts, record, 0).value_or(Balloon{}).text,
               "Switch DPI into the third stage ");
-    EXPECT_EQ(BalloonForDeviceEvent(7, 4, texts, record, 7)->text,
+    EXPECT_EQ(BalloonForDeviceEvent(7, 4, texts, record, 7).value_or(Balloon{}).text,
               "Switch DPI into the fourth stage ");
 }
 

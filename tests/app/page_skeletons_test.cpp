@@ -113,7 +113,7 @@ TEST(PageSkeletonsTest, AdvancedPageWrapsTheRecordingLabelsAndTitlesThePage) {
 }
 
 std::filesystem::path SkinsRoot() {
-    return std::filesystem::path(CORVANTI_TEST_DATA_DIR).parent_path().parent_path() / "Skins";
+    return std::filesystem::path(CORVANTI_SKINS_DIR);
 }
 
 std::vector<std::string> ImagesOf(const DrawList& list) {

@@ -98,13 +98,29 @@ TEST(DeviceOpen, ProbeFailuresEndTheSearchWithTheirMessage) {
 
 TEST(DeviceOpen, RefusedOpensFail) {
     using P = OpenPurpose;
-    for (const auto& refusal : {std::pair<std::string, P>{"cmd", P::Command},
-                                {"evt", P::EventRead},
-                                {"evt", P::EventWrite}}) {
+    for (const auto& refusal :
+         {std::pair<std::string, P>{"cmd", P::Command}, {"evt", P::EventRead}}) {
         OpenRig rig;
         rig.discovery.interfaces = {MouseInterface("evt", 0xFF01), MouseInterface("cmd", 0xFF00)};
         rig.discovery.refused = {refusal};
         EXPECT_FALSE(rig.Open()) << refusal.first;
+    }
+}
+
+// The event channel's write handle is never used, so its refusal changes nothing, whether the
+// system lists the event channel before the command channel or after it.
+TEST(DeviceOpen, ARefusedEventWriteHandleIsIgnoredInEitherOrder) {
+    const auto command = MouseInterface("cmd", 0xFF00);
+    const auto event = MouseInterface("evt", 0xFF01);
+    for (const auto& order : {std::vector{event, command}, std::vector{command, event}}) {
+        OpenRig rig;
+        rig.discovery.interfaces = order;
+        rig.discovery.refused = {{"evt", OpenPurpose::EventWrite}};
+        ASSERT_TRUE(rig.Open()) << order.front().path;
+        EXPECT_NE(rig.link.command, nullptr);
+        EXPECT_NE(rig.link.EventChannel(), nullptr) << order.front().path;
+        EXPECT_EQ(rig.link.event_write, nullptr);
+        EXPECT_TRUE(rig.messages.shown.empty());
     }
 }
 

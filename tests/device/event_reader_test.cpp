@@ -4,6 +4,7 @@
 
 #include <condition_variable>
 #include <mutex>
+#include <system_error>
 
 #include "fake_hid.h"
 
@@ -151,6 +152,26 @@ TEST_F(EventReaderTest, StopEndsTheThreadWhetherSuspendedOrReading) {
     reader_.Stop();
     EXPECT_FALSE(reader_.started());
     reader_.Stop();  // a second stop is harmless
+}
+
+// A system without a thread to give must not end the program: the reader reports that it did
+// not start, and everything that would wake it does nothing.
+TEST(EventReader, AThreadThatCannotBeCreatedLeavesTheReaderStopped) {
+    LinkState link;
+    WaitingEvents events;
+    int attempts = 0;
+    EventReader reader(link, events, std::chrono::milliseconds(5),
+                       [&attempts](std::function<void()>) -> std::thread {
+                           ++attempts;
+                           throw std::system_error(
+                               std::make_error_code(std::errc::resource_unavailable_try_again));
+                       });
+    EXPECT_FALSE(reader.Start());
+    EXPECT_FALSE(reader.started());
+    EXPECT_EQ(attempts, 1);
+    reader.Resume();
+    reader.Stop();
+    EXPECT_FALSE(reader.started());
 }
 
 }  // namespace

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "fake_hid.h"
-#include "fake_mouse.h"
+#include "firmware_on_wire.h"
 
 namespace corvanti {
 namespace {
 
-using testing::FakeMouse;
+using testing::FirmwareOnWire;
 using Kind = testing::Crossing::Kind;
 
 struct HandshakeRig {
@@ -27,7 +27,7 @@ struct HandshakeRig {
 
 TEST(Handshake, ScrambledEchoIsAccepted) {
     HandshakeRig rig;
-    FakeMouse mouse(rig.wire, FakeMouse::Style::Scrambled);
+    FirmwareOnWire mouse(rig.wire, testing::DistinctMouseState(), HandshakeStyle::Scrambled);
     rig.Run();
     EXPECT_EQ(rig.link.connected.load(), 1);
     EXPECT_EQ(rig.link.scrambling.load(), 1);
@@ -41,16 +41,49 @@ TEST(Handshake, ScrambledEchoIsAccepted) {
                                                                         kHandshakeAnswerPause}));
 }
 
+// The mouse needs 5 ms to prepare its handshake answer: each pause lies between a request
+// and the read of its answer, never before the request or after the read.
+TEST(Handshake, ReadsEachAnswerFiveMillisecondsAfterItsRequest) {
+    struct WireMarkingClock : PauseClock {
+        std::shared_ptr<testing::Wire> wire;
+        std::vector<std::pair<std::size_t, std::chrono::milliseconds>> pauses;  // traffic so far
+        void Pause(std::chrono::milliseconds duration) override {
+            pauses.emplace_back(wire->traffic.size(), duration);
+        }
+    };
+    auto wire = std::make_shared<testing::Wire>();
+    wire->on_set_feature = [](testing::Wire& w, const testing::Report&) {
+        w.feature_answers.push_back(testing::Report(9, 0));
+    };
+    LinkState link;
+    testing::AttachScriptedCommandChannel(link, wire);
+    WireMarkingClock clock;
+    clock.wire = wire;
+    testing::RecordingEvents events;
+    PacketTransport transport(link, clock);
+    RunHandshake(link, transport, clock, events);
+
+    ASSERT_EQ(wire->traffic.size(), 4u);
+    const Kind kinds[] = {Kind::SetFeature, Kind::GetFeature, Kind::SetFeature, Kind::GetFeature};
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(wire->traffic[i].kind, kinds[i]) << i;
+    }
+    const std::vector<std::pair<std::size_t, std::chrono::milliseconds>> expected = {
+        {1, std::chrono::milliseconds(5)}, {3, std::chrono::milliseconds(5)}};
+    EXPECT_EQ(clock.pauses, expected);
+}
+
 TEST(Handshake, PlainEchoSilenceAndGarbageAreAllRejected) {
     struct Case {
         const char* name;
         std::function<void(HandshakeRig&)> mouse;
     };
-    std::vector<std::unique_ptr<FakeMouse>> keep;
+    std::vector<std::unique_ptr<FirmwareOnWire>> keep;
     const Case cases[] = {
         {"plain",
          [&](HandshakeRig& rig) {
-             keep.push_back(std::make_unique<FakeMouse>(rig.wire, FakeMouse::Style::Plain));
+             keep.push_back(std::make_unique<FirmwareOnWire>(
+                 rig.wire, testing::DistinctMouseState(), HandshakeStyle::Plain));
          }},
         {"silent", [](HandshakeRig&) {}},
         {"garbage",
@@ -76,7 +109,7 @@ TEST(Handshake, PlainEchoSilenceAndGarbageAreAllRejected) {
 
 TEST(Handshake, PlainMatchEndsWithoutAScrambledTry) {
     HandshakeRig rig;
-    FakeMouse mouse(rig.wire, FakeMouse::Style::Plain);
+    FirmwareOnWire mouse(rig.wire, testing::DistinctMouseState(), HandshakeStyle::Plain);
     rig.Run();
     EXPECT_EQ(rig.wire->Count(Kind::SetFeature), 1u);
 }

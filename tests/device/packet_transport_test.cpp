@@ -62,15 +62,75 @@ TEST_F(PacketTransportTest, ScrambledReadCommandReturnsTheUnscrambledAnswer) {
               testing::FeatureReportOf(Scramble(request, link_.xor_key)));
 }
 
-TEST_F(PacketTransportTest, MissingAnswerReadsAsZerosUnscrambledWhenScrambling) {
+// A missing answer is no answer: its zeros are never unscrambled into a made-up length that
+// would cost a data phase of time-outs.
+TEST_F(PacketTransportTest, MissingAnswerReadsAsZerosAndAnnouncesNoDataPhase) {
     CommandPacket plain = {0x83};
     transport_.SendPacket(plain);
     EXPECT_EQ(plain, CommandPacket{});
 
     Scrambled();
+    ASSERT_NE(Unscramble(CommandPacket{}, link_.xor_key)[kPacketLengthByte], 0);
     CommandPacket scrambled = {0x83};
     transport_.SendPacket(scrambled);
-    EXPECT_EQ(scrambled, Unscramble(CommandPacket{}, link_.xor_key));
+    EXPECT_EQ(scrambled, CommandPacket{});
+    CommandPacket read = {0x90, 0};
+    std::vector<std::uint8_t> data(24, 0xEE);
+    transport_.SendReadWithData(read, data);
+    EXPECT_EQ(read, CommandPacket{});
+    EXPECT_TRUE(wire_->read_timeouts.empty());
+    EXPECT_EQ(data, std::vector<std::uint8_t>(24, 0xEE));
+}
+
+// A mouse that stops taking reports is offered no more of the phase: each refusal may have
+// cost a whole write time-out.
+TEST_F(PacketTransportTest, ARefusedDataReportEndsItsPhase) {
+    for (const std::size_t taken : {0u, 1u, 3u}) {
+        auto wire = std::make_shared<testing::Wire>();
+        LinkState link;
+        testing::AttachScriptedCommandChannel(link, wire);
+        testing::RecordingClock clock;
+        PacketTransport transport(link, clock);
+        wire->on_output = [taken](testing::Wire& w, const Report&) {
+            w.unplugged = w.Count(Kind::Output) >= taken;
+        };
+        wire->unplugged = taken == 0;
+        CommandPacket packet = {0x13, 1, 128};
+        transport.SendPacketWithData(packet, std::vector<std::uint8_t>(128, 0x5A));
+        EXPECT_EQ(wire->Count(Kind::Output), taken);
+        EXPECT_EQ(clock.pauses.size(), taken) << "one pause per report taken, none after";
+    }
+}
+
+// Reports that arrive after their read gave up are dropped before the next read command, so
+// they can never become its data.
+TEST_F(PacketTransportTest, ReportsLeftFromAnEarlierPhaseAreDroppedBeforeARead) {
+    struct DroppingWire : testing::ScriptedCollection {
+        using ScriptedCollection::ScriptedCollection;
+        void DropQueuedInput() override {
+            ++drops;
+            queue->input_reports.clear();
+        }
+        std::shared_ptr<testing::Wire> queue;
+        int drops = 0;
+    };
+    auto dropping = std::make_unique<DroppingWire>(wire_);
+    dropping->queue = wire_;
+    DroppingWire& channel = *dropping;
+    link_.command = std::move(dropping);
+    wire_->input_reports.push_back(DataReport(0x66));  // late from an earlier command
+    wire_->on_set_feature = [](testing::Wire& wire, const Report&) {
+        wire.feature_answers.push_back(testing::FeatureReportOf(WithChecksum({0x90, 0, 24})));
+        wire.input_reports.push_back(DataReport(0x11));
+    };
+    std::vector<std::uint8_t> data(24);
+    CommandPacket packet = {0x90, 0};
+    transport_.SendReadWithData(packet, data);
+    EXPECT_EQ(channel.drops, 1);
+    EXPECT_EQ(data, std::vector<std::uint8_t>(24, 0x11));
+    CommandPacket write = {0x10, 0, 24};
+    transport_.SendPacketWithData(write, data);
+    EXPECT_EQ(channel.drops, 1) << "only read commands drop";
 }
 
 TEST_F(PacketTransportTest, WriteDataPhaseSendsWholeReportsWithPauses) {

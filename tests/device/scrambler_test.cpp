@@ -57,6 +57,20 @@ TEST(Scrambler, PermutesRotatesLeftAndAddsNibbleSwappedKey) {
     EXPECT_EQ(Scramble(one_bit, ScramblerKey{}), expected);
 }
 
+// Worked out by hand, step by step, for a key and bytes that are all different, so that a
+// wrong permutation, XOR position, rotation or additive byte shows in the result.
+TEST(Scrambler, HandWorkedPacketWithAFullKey) {
+    const CommandPacket plain = {0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0xDE, 0xF0};
+    const ScramblerKey key = {0x00, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x00};
+    // permute (d5 d4 d7 d6 d1 d0 d3 d2):  BC 9A F0 DE 34 12 78 56
+    // XOR bytes 1-6 with the key:          BC 8B D2 ED 70 47 1E 56
+    // rotate left by 3 bits:               E4 5E 97 6B 82 38 F2 B5
+    // add the nibble-swapped "QaLvrEsp":  +15 16 C4 67 27 54 37 07
+    const CommandPacket scrambled = {0xF9, 0x74, 0x5B, 0xD2, 0xA9, 0x8C, 0x29, 0xBC};
+    EXPECT_EQ(Scramble(plain, key), scrambled);
+    EXPECT_EQ(Unscramble(scrambled, key), plain);
+}
+
 TEST(Scrambler, KeyBytesZeroAndSevenHaveNoEffect) {
     const CommandPacket plain = {1, 2, 3, 4, 5, 6, 7, 8};
     ScramblerKey key = HandshakeXorKey();

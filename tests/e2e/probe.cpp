@@ -3,9 +3,15 @@
 //
 //   probe windows CLASS               every top-level window of CLASS with its state
 //   probe post CLASS MSG WPARAM LPARAM posts a message to the first window of CLASS
+//   probe ACTION CLASS                performs a named action on the first window of CLASS:
+//                                     open-from-tray, open-tray-menu or exit
 //   probe dialogs                     every top-level dialog box with caption and texts
 //   probe press-ok CAPTION            presses OK on the dialog box with that caption
 //   probe tray-icon CLASS             whether the first window of CLASS owns a tray icon
+//   probe tray-icon-of HWND           whether the window HWND (alive or not) owns a tray icon
+//   probe tray-icon-delete CLASS      deletes that icon behind the program's back
+//   probe shell-restarted CLASS       sends the window what a restarted shell broadcasts
+//   probe menu-rect                   the screen rectangle of the open popup menu
 //   probe processes IMAGE             how many processes run the executable IMAGE
 //   probe resources EXE               the icon, dialog, menu, manifest and version resources
 #include <windows.h>
@@ -19,7 +25,33 @@
 #include <string>
 #include <vector>
 
+#include "app/win/resource_ids.h"
+#include "common/win/program_messages.h"
+
 namespace {
+
+// What a user does through the tray, as the message the main window receives for it.
+struct NamedAction {
+    const wchar_t* name;
+    UINT message;
+    WPARAM wparam;
+    LPARAM lparam;
+};
+
+constexpr NamedAction kNamedActions[] = {
+    {L"open-from-tray", corvanti::win::kTrayCallbackMessage, 0, WM_LBUTTONUP},
+    {L"open-tray-menu", corvanti::win::kTrayCallbackMessage, 0, WM_RBUTTONUP},
+    {L"exit", WM_COMMAND, ID_TRAY_EXIT, 0},
+};
+
+const NamedAction* FindNamedAction(const std::wstring& name) {
+    for (const NamedAction& action : kNamedActions) {
+        if (name == action.name) {
+            return &action;
+        }
+    }
+    return nullptr;
+}
 
 struct Found {
     std::wstring class_name;
@@ -113,19 +145,51 @@ int PressOk(const std::wstring& caption) {
     return 1;
 }
 
+// The shell's answer about the icon the window owns (the program's icon identifier is 0).
+BOOL AskShellAboutIcon(HWND window, DWORD action) {
+    NOTIFYICONDATAW record{};
+    record.cbSize = sizeof record;
+    record.hWnd = window;
+    record.uID = 0;
+    return Shell_NotifyIconW(action, &record);
+}
+
+int HasTrayIconOf(HWND window) {
+    // Modifying an icon succeeds only while it exists; an empty change alters nothing.
+    std::wprintf(L"icon=%d\n", AskShellAboutIcon(window, NIM_MODIFY) ? 1 : 0);
+    return 0;
+}
+
 int HasTrayIcon(const std::wstring& class_name) {
     const auto windows = TopLevelWindows(class_name);
     if (windows.empty()) {
         std::wprintf(L"icon=0\n");
         return 0;
     }
-    // Modifying an icon succeeds only while it exists; an empty change alters nothing.
-    NOTIFYICONDATAW record{};
-    record.cbSize = sizeof record;
-    record.hWnd = windows.front();
-    record.uID = 0;
-    std::wprintf(L"icon=%d\n", Shell_NotifyIconW(NIM_MODIFY, &record) ? 1 : 0);
-    return 0;
+    return HasTrayIconOf(windows.front());
+}
+
+int DeleteTrayIcon(const std::wstring& class_name) {
+    const auto windows = TopLevelWindows(class_name);
+    return !windows.empty() && AskShellAboutIcon(windows.front(), NIM_DELETE) ? 0 : 1;
+}
+
+int AnnounceShellRestart(const std::wstring& class_name) {
+    const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    const auto windows = TopLevelWindows(class_name);
+    return message != 0 && !windows.empty() && PostMessageW(windows.front(), message, 0, 0) ? 0 : 1;
+}
+
+int PrintMenuRect() {
+    for (HWND menu : TopLevelWindows(L"#32768")) {
+        RECT rect{};
+        if (IsWindowVisible(menu) && GetWindowRect(menu, &rect)) {
+            std::wprintf(L"menu=%ld,%ld,%ld,%ld\n", rect.left, rect.top, rect.right, rect.bottom);
+            return 0;
+        }
+    }
+    std::wprintf(L"no menu\n");
+    return 1;
 }
 
 int CountProcesses(const std::wstring& image) {
@@ -278,12 +342,22 @@ int wmain(int argc, wchar_t** argv) {
         result =
             PostToClass(argv[2], static_cast<UINT>(Number(argv[3])),
                         static_cast<WPARAM>(Number(argv[4])), static_cast<LPARAM>(Number(argv[5])));
+    } else if (const NamedAction* action = FindNamedAction(verb); action != nullptr && argc == 3) {
+        result = PostToClass(argv[2], action->message, action->wparam, action->lparam);
     } else if (verb == L"dialogs") {
         result = ListDialogs();
     } else if (verb == L"press-ok" && argc == 3) {
         result = PressOk(argv[2]);
     } else if (verb == L"tray-icon" && argc == 3) {
         result = HasTrayIcon(argv[2]);
+    } else if (verb == L"tray-icon-of" && argc == 3) {
+        result = HasTrayIconOf(reinterpret_cast<HWND>(static_cast<INT_PTR>(Number(argv[2]))));
+    } else if (verb == L"tray-icon-delete" && argc == 3) {
+        result = DeleteTrayIcon(argv[2]);
+    } else if (verb == L"shell-restarted" && argc == 3) {
+        result = AnnounceShellRestart(argv[2]);
+    } else if (verb == L"menu-rect") {
+        result = PrintMenuRect();
     } else if (verb == L"resources" && argc == 3) {
         result = ListResources(argv[2]);
     } else if (verb == L"processes" && argc == 3) {

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
+#include "common/atomic_file.h"
 #include "profile/factory_profile.h"
 #include "profile/profile_paths.h"
 #include "support/recording_messages.h"
@@ -132,10 +134,119 @@ TEST(ProfileFile, FailedSaveShowsTheErrorCodeBox) {
     RecordingMessages messages;
     EXPECT_FALSE(SaveProfileFile(folder / "no-such-folder" / "config.bin", SampleRecord(), messages,
                                  messages));
-    // The code says why: the folder does not exist.
-    const std::vector<ShownMessage> expected = {{"Error Code is: 2 \n", "NULL ==fp "}};
+    // The code says why, in the system's own numbering: the folder does not exist.
+#ifdef _WIN32
+    const char* const text = "Error Code is: 3 \n";  // ERROR_PATH_NOT_FOUND
+#else
+    const char* const text = "Error Code is: 2 \n";  // ENOENT
+#endif
+    const std::vector<ShownMessage> expected = {{text, "NULL ==fp "}};
     EXPECT_EQ(messages.shown, expected);
     EXPECT_TRUE(messages.traces.empty());
+}
+
+TEST(ProfileFile, SaveFailingAtAnyStepKeepsTheOldFileReadable) {
+    for (const SaveStep step :
+         {SaveStep::Open, SaveStep::Write, SaveStep::Flush, SaveStep::Rename}) {
+        SCOPED_TRACE(static_cast<int>(step));
+        ScratchFolder folder;
+        const ProfileFileBytes old_bytes = SerializeProfileFile({0, FactoryProfile()});
+        WriteBytes(folder / "config.bin", old_bytes);
+        RecordingMessages messages;
+        {
+            ScopedSaveFailure failure(step);
+            EXPECT_FALSE(
+                SaveProfileFile(folder / "config.bin", SampleRecord(), messages, messages));
+        }
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].caption, "NULL ==fp ");
+        EXPECT_EQ(ReadBytes(folder / "config.bin"),
+                  std::vector<std::uint8_t>(old_bytes.begin(), old_bytes.end()));
+        EXPECT_EQ(LoadProfileFile(folder / "config.bin", messages, messages).record,
+                  FactoryProfile());
+        EXPECT_EQ(folder.EntryNames(), std::vector<std::string>{"config.bin"});
+    }
+}
+
+// Every field of config.bin at its offset in the file, written as the layout gives it: the
+// first-run flag comes first, so a record offset R is file offset 1 + R.
+TEST(ProfileFile, EveryFieldLandsAtItsFileOffset) {
+    const struct {
+        const char* field;
+        std::function<void(ProfileRecord&)> set;
+        std::size_t file_offset;
+        std::uint8_t value;
+    } fields[] = {
+        {"Mode A function type, slot 0",
+         [](ProfileRecord& r) { r.set_slot(KeyMode::A, SlotField::FunctionType, 0, 7); }, 1 + 0x000,
+         7},
+        {"Mode A macro repeat, slot 11",
+         [](ProfileRecord& r) { r.set_slot(KeyMode::A, SlotField::MacroRepeatMode, 11, 2); },
+         1 + 0x000 + 180 + 11, 2},
+        {"Mode B function type, slot 0",
+         [](ProfileRecord& r) { r.set_slot(KeyMode::B, SlotField::FunctionType, 0, 9); }, 1 + 0x0C0,
+         9},
+        {"macro block 1, first byte", [](ProfileRecord& r) { r.macro_block(0)[0] = 0x31; },
+         1 + 0x180, 0x31},
+        {"macro block 12, last byte", [](ProfileRecord& r) { r.macro_block(11)[127] = 0x32; },
+         1 + 0x180 + 11 * 128 + 127, 0x32},
+        {"report rate", [](ProfileRecord& r) { r.set_report_rate_code(8); }, 1 + 0x785, 8},
+        {"DPI level, stage 1", [](ProfileRecord& r) { r.set_dpi_level(0, 5); }, 1 + 0x787, 5},
+        {"DPI level, stage 4", [](ProfileRecord& r) { r.set_dpi_level(3, 6); }, 1 + 0x78A, 6},
+        {"enabled, stage 1", [](ProfileRecord& r) { r.set_dpi_stage_enabled(0, true); }, 1 + 0x78B,
+         1},
+        {"enabled, stage 4", [](ProfileRecord& r) { r.set_dpi_stage_enabled(3, true); }, 1 + 0x78E,
+         1},
+        {"colour, stage 1 red",
+         [](ProfileRecord& r) {
+             r.set_dpi_colour(0, {0xA1, 0, 0});
+         },
+         1 + 0x78F, 0xA1},
+        {"colour, stage 2 green",
+         [](ProfileRecord& r) {
+             r.set_dpi_colour(1, {0, 0xA2, 0});
+         },
+         1 + 0x78F + 4, 0xA2},
+        {"colour, stage 4 blue",
+         [](ProfileRecord& r) {
+             r.set_dpi_colour(3, {0, 0, 0xA3});
+         },
+         1 + 0x79A, 0xA3},
+        {"lighting mode", [](ProfileRecord& r) { r.set_lighting_mode(3); }, 1 + 0x79B, 3},
+        {"standard parameter", [](ProfileRecord& r) { r.set_lighting_parameter(1, 4); }, 1 + 0x79C,
+         4},
+        {"respiration parameter", [](ProfileRecord& r) { r.set_lighting_parameter(2, 5); },
+         1 + 0x79D, 5},
+        {"neon parameter", [](ProfileRecord& r) { r.set_lighting_parameter(3, 6); }, 1 + 0x79E, 6},
+        {"standard effect", [](ProfileRecord& r) { r.set_standard_effect(1); }, 1 + 0x79F, 1},
+        {"respiration effect", [](ProfileRecord& r) { r.set_respiration_effect(2); }, 1 + 0x7A0, 2},
+        {"neon effect", [](ProfileRecord& r) { r.set_neon_effect(3); }, 1 + 0x7A1, 3},
+        {"pointer precision", [](ProfileRecord& r) { r.set_pointer_precision(true); }, 1 + 0x7A3,
+         1},
+        {"scroll one screen", [](ProfileRecord& r) { r.set_scroll_one_screen(true); }, 1 + 0x7A4,
+         1},
+        {"pointer speed", [](ProfileRecord& r) { r.set_pointer_speed(11); }, 1 + 0x7A5, 11},
+        {"wheel lines", [](ProfileRecord& r) { r.set_wheel_lines(12); }, 1 + 0x7A6, 12},
+        {"double-click speed", [](ProfileRecord& r) { r.set_double_click_speed(13); }, 1 + 0x7A7,
+         13},
+        {"shown key mode", [](ProfileRecord& r) { r.set_shown_key_mode(KeyMode::B); }, 1 + 0x7A8,
+         1},
+        {"Mode A DPI switch, slot 0",
+         [](ProfileRecord& r) { r.set_dpi_switch_code(KeyMode::A, 0, 3); }, 1 + 0x7A9, 3},
+        {"Mode B DPI switch, slot 11",
+         [](ProfileRecord& r) { r.set_dpi_switch_code(KeyMode::B, 11, 4); }, 1 + 0x7B5 + 11, 4},
+    };
+    for (const auto& f : fields) {
+        ProfileRecord record;
+        f.set(record);
+        const ProfileFileBytes bytes = SerializeProfileFile({0, record});
+        for (std::size_t offset = 0; offset < bytes.size(); ++offset) {
+            EXPECT_EQ(bytes[offset], offset == f.file_offset ? f.value : 0)
+                << f.field << ", file offset " << offset;
+        }
+    }
+    EXPECT_EQ(SerializeProfileFile({1, ProfileRecord{}})[0], 1);
+    EXPECT_EQ(kProfileFileSize, 1986u);
 }
 
 TEST(ProfileFile, ParseAcceptsOnlyTheExactSize) {

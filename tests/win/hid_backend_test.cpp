@@ -1,5 +1,7 @@
 #include "device/win/hid_backend.h"
 
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 namespace corvanti {
@@ -26,6 +28,20 @@ TEST(WindowsHidDiscoveryTest, MissingPathDoesNotOpen) {
             nullptr);
     }
     EXPECT_EQ(discovery.Open("", OpenPurpose::Query), nullptr);
+}
+
+// A failure names the call, the system's code and the system's own text; the codes of a
+// device that is gone read as a removal, so a trace tells it from a refusal.
+TEST(WindowsHidDiscoveryTest, FailuresCarryTheCallTheCodeAndTheSystemsText) {
+    const HidFailure refused = SystemFailure("HidD_GetFeature", ERROR_GEN_FAILURE);
+    EXPECT_EQ(refused.kind, HidFailure::Kind::Failed);
+    EXPECT_FALSE(refused.text.empty());
+    EXPECT_EQ(refused.Describe(), std::string("HidD_GetFeature failed: 31 ").append(refused.text));
+    for (const DWORD gone : {DWORD{ERROR_DEVICE_NOT_CONNECTED}, DWORD{ERROR_DEV_NOT_EXIST}}) {
+        const HidFailure removed = SystemFailure("ReadFile", gone);
+        EXPECT_EQ(removed.kind, HidFailure::Kind::Removed) << gone;
+        EXPECT_TRUE(removed.Describe().starts_with("ReadFile lost the device: ")) << gone;
+    }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "app/win/mouse_backend.h"
 #include "common/text_encoding.h"
+#include "common/win/program_messages.h"
 #include "device/device_change.h"
 #include "device/device_open.h"
 #include "device/handshake.h"
@@ -17,7 +18,7 @@ MouseLink::MouseLink(const ProgramOptions& options, UserMessages& messages, Trac
       trace_(trace),
       clock_(MakePauseClock()),
       discovery_(MakeHidDiscovery(options, trace)),
-      transport_(link_, *clock_),
+      transport_(link_, *clock_, trace),
       commands_(transport_, mirror_, *clock_, trace),
       reader_(link_, *this) {}
 
@@ -36,7 +37,11 @@ void MouseLink::OpenAtStart(HWND window) {
 }
 
 void MouseLink::CreateEventReader() {
-    reader_.Start();
+    if (!reader_.Start()) {
+        // Without the reader the mouse's own switches show no balloon; everything else works.
+        messages_.ShowMessage("CreateThread failed.", kApplicationTitle);
+        return;
+    }
     if (connected()) {
         reader_.Resume();
     }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/text_encoding.h"
+#include "common/win/program_messages.h"
 
 namespace corvanti::win {
 namespace {
@@ -27,13 +28,29 @@ void CopyCut(wchar_t (&target)[N], const std::wstring& text) {
 void TrayIcon::Add(HWND window, HICON icon) {
     record_.cbSize = kRecordSize;
     record_.hWnd = window;
-    record_.uCallbackMessage = kCallbackMessage;
-    record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    record_.uCallbackMessage = kTrayCallbackMessage;
     record_.hIcon = icon;
     CopyCut(record_.szTip, kTip);
+    AddToShell("tray icon added: ");
+}
+
+bool TrayIcon::OnShellRestart(UINT message) {
+    if (shell_restart_message_ == 0 || message != shell_restart_message_) {
+        return false;
+    }
+    // An icon already deleted at exit stays deleted.
+    if (added_) {
+        AddToShell("tray icon added again: ");
+    }
+    return true;
+}
+
+void TrayIcon::AddToShell(const char* what) {
+    // Plain icon and tip: the last balloon must not come back with the icon.
+    record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     const BOOL added = Shell_NotifyIconW(NIM_ADD, &record_);
     added_ = true;
-    trace_.Trace(std::string("tray icon added: ") + (added ? "ok" : "failed"));
+    trace_.Trace(std::string(what) + (added ? "ok" : "failed"));
 }
 
 void TrayIcon::ShowBalloon(const Balloon& balloon) {

@@ -13,19 +13,24 @@ namespace corvanti::win {
 // balloon and deletes it again; the results of the shell calls are traced, never acted on.
 class TrayIcon {
   public:
-    static constexpr UINT kCallbackMessage = WM_USER + 1;
-
     explicit TrayIcon(TraceSink& trace) : trace_(trace) {}
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
 
     void Add(HWND window, HICON icon);
+    // A restarted shell has forgotten every icon and tells each program with the registered
+    // "TaskbarCreated" message; adding the icon again keeps the program reachable. True when
+    // `message` was that one.
+    bool OnShellRestart(UINT message);
     void ShowBalloon(const Balloon& balloon);
     // Deletes the icon if it was added; safe to call more than once.
     void Remove();
 
   private:
+    void AddToShell(const char* what);
+
     TraceSink& trace_;
+    const UINT shell_restart_message_ = RegisterWindowMessageW(L"TaskbarCreated");
     NOTIFYICONDATAW record_{};
     bool added_ = false;
 };

@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "common/text_encoding.h"
-
 namespace corvanti::win {
 
 void DebugOutputTrace::Trace(std::string_view text) {
-    std::wstring line = Utf8ToWide(text);
-    line += L'\n';
-    OutputDebugStringW(line.c_str());
+    // The UTF-8 bytes as they are: converting to the ANSI code page would turn every character
+    // outside it (a Chinese balloon text, say) into a question mark.
+    std::string line(text);
+    line += '\n';
+    OutputDebugStringA(line.c_str());
 }
 
 }  // namespace corvanti::win

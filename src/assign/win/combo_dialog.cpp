@@ -44,7 +44,8 @@ bool CComboDialog::CreateControls() {
                                               layout::kFirstKeyBox, layout::kFirstKeyBoxId);
     second_key_box_ = skin::CreateChildControl(hwnd(), L"EDIT", "", kKeyBoxStyle,
                                                layout::kSecondKeyBox, layout::kSecondKeyBoxId);
-    return hook_.Install(hwnd(), kComboKeyCapturedMessage, ComboKeyHookFailureText, messages());
+    return hook_.Install(hwnd(), win::kComboKeyCapturedMessage, ComboKeyHookFailureText,
+                         messages());
 }
 
 std::vector<std::string> CComboDialog::ListEntries() {
@@ -56,7 +57,7 @@ void CComboDialog::OnListChoice(int, const std::string& text) {
 }
 
 INT_PTR CComboDialog::OnMessage(UINT message, WPARAM, LPARAM, bool& handled) {
-    handled = message == kComboKeyCapturedMessage;
+    handled = message == win::kComboKeyCapturedMessage;
     if (!handled) {
         return FALSE;
     }

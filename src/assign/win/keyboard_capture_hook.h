@@ -7,17 +7,14 @@
 
 #include "common/user_messages.h"
 #include "common/win/handle_owners.h"
+#include "common/win/program_messages.h"
 
 namespace corvanti::assign {
 
-// The messages the capture hooks send their dialog after each key event (wParam and lParam
-// 0). Their numbers are fixed by the program's contract with the dialogs' message handling.
-inline constexpr UINT kSingleKeyCapturedMessage = WM_USER + 1796;
-inline constexpr UINT kComboKeyCapturedMessage = WM_USER + 1797;
-
 // A keyboard hook of the current thread for one capture dialog. It sees every key event as the
 // dialog's modal loop takes it from the queue (before the dialog filters Enter, Escape or the
-// Windows keys), keeps the event's keystroke flags and sends the dialog its message at once;
+// Windows keys), keeps the event's keystroke flags and sends the dialog its message at once
+// (kSingleKeyCapturedMessage or kComboKeyCapturedMessage, wParam and lParam 0);
 // the keystroke then goes on to its window as usual. One capture runs at a time; a capture
 // started inside another takes over until it ends.
 class KeyboardCaptureHook {

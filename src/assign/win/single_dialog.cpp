@@ -33,7 +33,8 @@ void CSingleDialog::SetLanguageTexts(Language language) {
 bool CSingleDialog::CreateControls() {
     key_box_ = skin::CreateChildControl(hwnd(), L"STATIC", result().key_name, kKeyBoxStyle,
                                         layout::kKeyBox, layout::kKeyBoxId);
-    return hook_.Install(hwnd(), kSingleKeyCapturedMessage, SingleKeyHookFailureText, messages());
+    return hook_.Install(hwnd(), win::kSingleKeyCapturedMessage, SingleKeyHookFailureText,
+                         messages());
 }
 
 void CSingleDialog::DrawOwn(HDC dc) {
@@ -41,7 +42,7 @@ void CSingleDialog::DrawOwn(HDC dc) {
 }
 
 INT_PTR CSingleDialog::OnMessage(UINT message, WPARAM, LPARAM, bool& handled) {
-    handled = message == kSingleKeyCapturedMessage;
+    handled = message == win::kSingleKeyCapturedMessage;
     if (!handled) {
         return FALSE;
     }

@@ -8,8 +8,6 @@ extern "C" {
 #include <hidsdi.h>
 #include <hidpi.h>
 }
-#include <initguid.h>
-#include <hidclass.h>
 // clang-format on
 
 #include <algorithm>
@@ -17,7 +15,9 @@ extern "C" {
 #include <cstdint>
 #include <span>
 
+#include "common/text_encoding.h"
 #include "common/win/handle_owners.h"
+#include "device/win/hid_interface_class.h"
 
 namespace corvanti {
 
@@ -26,65 +26,14 @@ namespace {
 // How long a write of one output report may take before it is given up.
 constexpr DWORD kWriteTimeoutMs = 1000;
 
-std::wstring WideFromUtf8(const std::string& text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size =
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(std::max(size, 0)), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
-    return wide;
+// The preparsed data of an opened collection; empty when the system has none for it.
+win::UniquePreparsedData PreparsedDataOf(HANDLE device) {
+    PHIDP_PREPARSED_DATA data = nullptr;
+    return win::UniquePreparsedData(HidD_GetPreparsedData(device, &data) ? data : nullptr);
 }
 
-std::string Utf8FromWide(const wchar_t* wide) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1) {
-        return {};
-    }
-    std::string text(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), size, nullptr, nullptr);
-    text.resize(static_cast<std::size_t>(size - 1));  // without the terminating zero
-    return text;
-}
-
-class DeviceInfoSet {
-  public:
-    explicit DeviceInfoSet(HDEVINFO set) : set_(set) {}
-    ~DeviceInfoSet() {
-        if (valid()) {
-            SetupDiDestroyDeviceInfoList(set_);
-        }
-    }
-    DeviceInfoSet(const DeviceInfoSet&) = delete;
-    DeviceInfoSet& operator=(const DeviceInfoSet&) = delete;
-    bool valid() const { return set_ != INVALID_HANDLE_VALUE; }
-    HDEVINFO get() const { return set_; }
-
-  private:
-    HDEVINFO set_;
-};
-
-class PreparsedData {
-  public:
-    explicit PreparsedData(HANDLE device) {
-        if (!HidD_GetPreparsedData(device, &data_)) {
-            data_ = nullptr;
-        }
-    }
-    ~PreparsedData() {
-        if (data_ != nullptr) {
-            HidD_FreePreparsedData(data_);
-        }
-    }
-    PreparsedData(const PreparsedData&) = delete;
-    PreparsedData& operator=(const PreparsedData&) = delete;
-    bool valid() const { return data_ != nullptr; }
-    PHIDP_PREPARSED_DATA get() const { return data_; }
-
-  private:
-    PHIDP_PREPARSED_DATA data_ = nullptr;
-};
+// More HID interfaces than any machine has: a list that never reports its end is cut here.
+constexpr DWORD kMaxInterfaces = 4096;
 
 bool InterfacePath(HDEVINFO set, SP_DEVICE_INTERFACE_DATA& data, std::string& path) {
     DWORD size = 0;
@@ -99,12 +48,12 @@ bool InterfacePath(HDEVINFO set, SP_DEVICE_INTERFACE_DATA& data, std::string& pa
     if (!SetupDiGetDeviceInterfaceDetailW(set, &data, detail, size, nullptr, nullptr)) {
         return false;
     }
-    path = Utf8FromWide(detail->DevicePath);
+    path = WideToUtf8(detail->DevicePath);
     return !path.empty();
 }
 
 win::UniqueHandle OpenDevice(const std::string& path, DWORD access, DWORD flags) {
-    return win::UniqueHandle(CreateFileW(WideFromUtf8(path).c_str(), access,
+    return win::UniqueHandle(CreateFileW(Utf8ToWide(path).c_str(), access,
                                          FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                          flags, nullptr));
 }
@@ -128,7 +77,7 @@ HidInterfaceInfo Probe(HDEVINFO set, SP_DEVICE_INTERFACE_DATA& data) {
         info.product_id = attributes.ProductID;
         info.version = attributes.VersionNumber;
     }
-    const PreparsedData preparsed(device.get());
+    const win::UniquePreparsedData preparsed = PreparsedDataOf(device.get());
     if (!preparsed.valid()) {
         info.probe = HidInterfaceInfo::Probe::PreparsedDataFailed;
         return info;
@@ -146,6 +95,23 @@ HidInterfaceInfo Probe(HDEVINFO set, SP_DEVICE_INTERFACE_DATA& data) {
     return info;
 }
 
+// The system's own text for an error code, without its line break.
+std::string SystemText(DWORD code) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    if (length == 0 || buffer == nullptr) {
+        return {};
+    }
+    std::string text = WideToUtf8(buffer);
+    LocalFree(buffer);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) {
+        text.pop_back();
+    }
+    return text;
+}
+
 DWORD ClampedMilliseconds(std::chrono::milliseconds timeout) {
     const auto count = std::clamp<long long>(timeout.count(), 0, INFINITE - 1);
     return static_cast<DWORD>(count);
@@ -161,11 +127,13 @@ class WindowsHidCollection : public HidCollection {
 
     bool SetFeature(std::span<const std::uint8_t> report) override {
         std::vector<std::uint8_t> copy(report.begin(), report.end());  // the call takes PVOID
-        return HidD_SetFeature(device_.get(), copy.data(), ByteCount(copy.size())) != FALSE;
+        return Succeeded("HidD_SetFeature",
+                         HidD_SetFeature(device_.get(), copy.data(), ByteCount(copy.size())));
     }
 
     bool GetFeature(std::span<std::uint8_t> report) override {
-        return HidD_GetFeature(device_.get(), report.data(), ByteCount(report.size())) != FALSE;
+        return Succeeded("HidD_GetFeature",
+                         HidD_GetFeature(device_.get(), report.data(), ByteCount(report.size())));
     }
 
     bool WriteOutput(std::span<const std::uint8_t> report) override {
@@ -179,11 +147,28 @@ class WindowsHidCollection : public HidCollection {
         return Transfer(report, true, ClampedMilliseconds(timeout));
     }
 
+    HidFailure LastFailure() const override { return last_failure_; }
+
+    void DropQueuedInput() override {
+        Succeeded("HidD_FlushQueue", HidD_FlushQueue(device_.get()));
+    }
+
   private:
     static ULONG ByteCount(std::size_t size) { return static_cast<ULONG>(size); }
 
-    // One overlapped ReadFile or WriteFile; returns the bytes moved, 0 on failure or time-out.
+    // Keeps the call's failure, with the system's error and text, for the link's trace lines.
+    bool Succeeded(const char* call, BOOLEAN result) {
+        if (result) {
+            return true;
+        }
+        last_failure_ = SystemFailure(call, GetLastError());
+        return false;
+    }
+
+    // One overlapped ReadFile or WriteFile; returns the bytes moved, 0 on failure or time-out
+    // (kept apart in the last failure).
     DWORD Transfer(std::span<std::uint8_t> buffer, bool read, DWORD timeout_ms) {
+        const char* call = read ? "ReadFile" : "WriteFile";
         OVERLAPPED overlapped{};
         overlapped.hEvent = io_event_.get();
         ResetEvent(io_event_.get());
@@ -192,14 +177,21 @@ class WindowsHidCollection : public HidCollection {
             read ? ReadFile(device_.get(), buffer.data(), size, nullptr, &overlapped)
                  : WriteFile(device_.get(), buffer.data(), size, nullptr, &overlapped);
         if (!started && GetLastError() != ERROR_IO_PENDING) {
+            last_failure_ = SystemFailure(call, GetLastError());
             return 0;
         }
+        bool timed_out = false;
         if (WaitForSingleObject(io_event_.get(), timeout_ms) != WAIT_OBJECT_0) {
+            timed_out = true;
             CancelIoEx(device_.get(), &overlapped);
         }
         DWORD moved = 0;
         // After a cancel this returns as soon as the cancellation has completed.
         if (!GetOverlappedResult(device_.get(), &overlapped, &moved, TRUE)) {
+            const DWORD error = GetLastError();
+            last_failure_ = timed_out && error == ERROR_OPERATION_ABORTED
+                                ? HidFailure{HidFailure::Kind::TimedOut, call, 0, {}}
+                                : SystemFailure(call, error);
             return 0;
         }
         return moved;
@@ -207,25 +199,35 @@ class WindowsHidCollection : public HidCollection {
 
     win::UniqueHandle device_;
     win::UniqueHandle io_event_;
+    HidFailure last_failure_;
 };
 
 }  // namespace
 
+HidFailure SystemFailure(const char* call, std::uint32_t code) {
+    const bool removed = code == ERROR_DEVICE_NOT_CONNECTED || code == ERROR_DEV_NOT_EXIST;
+    return {removed ? HidFailure::Kind::Removed : HidFailure::Kind::Failed, call, code,
+            SystemText(code)};
+}
+
 bool WindowsHidDiscovery::ListInterfaces(std::vector<HidInterfaceInfo>& interfaces) {
     interfaces.clear();
-    const DeviceInfoSet set(SetupDiGetClassDevsW(&GUID_DEVINTERFACE_HID, nullptr, nullptr,
-                                                 DIGCF_PRESENT | DIGCF_DEVICEINTERFACE));
+    const GUID hid_class = win::HidInterfaceClassGuid();
+    const win::UniqueDeviceInfoSet set(
+        SetupDiGetClassDevsW(&hid_class, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE));
     if (!set.valid()) {
         return false;
     }
-    for (DWORD index = 0;; ++index) {
+    for (DWORD index = 0; index < kMaxInterfaces; ++index) {
         SP_DEVICE_INTERFACE_DATA data{};
         data.cbSize = sizeof(data);
-        if (!SetupDiEnumDeviceInterfaces(set.get(), nullptr, &GUID_DEVINTERFACE_HID, index,
-                                         &data)) {
-            // ERROR_NO_MORE_ITEMS ends the list; any other error ends it too, since the
-            // following members cannot be reached reliably.
-            break;
+        if (!SetupDiEnumDeviceInterfaces(set.get(), nullptr, &hid_class, index, &data)) {
+            // Only the end of the list ends it: a member that cannot be read is skipped, so
+            // one broken device never hides the mouse listed after it.
+            if (GetLastError() == ERROR_NO_MORE_ITEMS) {
+                break;
+            }
+            continue;
         }
         interfaces.push_back(Probe(set.get(), data));
     }

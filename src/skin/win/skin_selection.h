@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "skin/skin_choice.h"
 #include "skin/skin_context.h"
+#include "skin/skin_dialog_choice.h"
 #include "skin/win/dialog_runner.h"
 #include "skin/win/skins_dialog.h"
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "skin/skin_choice.h"
+#include "skin/skin_dialog_choice.h"
 #include "skin/win/skinned_dialog_frame.h"
 
 namespace corvanti::skin {
@@ -46,7 +46,7 @@ class CSkinsDialog : public SkinnedDialogFrame {
   private:
     std::string current_name_;
     ColourChooser choose_colour_;
-    SkinChoice choice_;
+    SkinDialogChoice choice_;
     std::string colour_prompt_;
     HWND swatch_ = nullptr;
     win::UniqueBrush swatch_brush_;

@@ -1,4 +1,4 @@
-#include "skin/skin_choice.h"
+#include "skin/skin_dialog_choice.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +11,9 @@ namespace {
 
 constexpr Rgb kCurrentColour{200, 100, 50};
 
-class SkinChoiceTest : public ::testing::Test {
+class SkinDialogChoiceTest : public ::testing::Test {
   protected:
-    SkinChoiceTest() { std::filesystem::create_directories(scratch_ / "Dark"); }
+    SkinDialogChoiceTest() { std::filesystem::create_directories(scratch_ / "Dark"); }
 
     std::string root() const { return scratch_.path().string(); }
     std::string current_directory() const { return root() + "/Default"; }
@@ -21,8 +21,8 @@ class SkinChoiceTest : public ::testing::Test {
     testing::ScratchFolder scratch_;
 };
 
-TEST_F(SkinChoiceTest, StartsFromTheCurrentSkinAndTakesItsNameOnceShown) {
-    SkinChoice choice(root(), current_directory(), kCurrentColour);
+TEST_F(SkinDialogChoiceTest, StartsFromTheCurrentSkinAndTakesItsNameOnceShown) {
+    SkinDialogChoice choice(root(), current_directory(), kCurrentColour);
     // A dialog that could not show itself hands back no name.
     EXPECT_EQ(choice.selection(), (SkinSelection{current_directory(), "", kCurrentColour}));
     choice.OnShown("Default");
@@ -30,8 +30,8 @@ TEST_F(SkinChoiceTest, StartsFromTheCurrentSkinAndTakesItsNameOnceShown) {
     EXPECT_EQ(choice.ListEntries(), std::vector<std::string>{"Dark"});
 }
 
-TEST_F(SkinChoiceTest, AChosenSkinSetsNameAndTheMatchingFolder) {
-    SkinChoice choice(root(), current_directory(), kCurrentColour);
+TEST_F(SkinDialogChoiceTest, AChosenSkinSetsNameAndTheMatchingFolder) {
+    SkinDialogChoice choice(root(), current_directory(), kCurrentColour);
     choice.OnShown("Default");
     choice.OnSkinChosen("Dark");
     choice.OnColourChosen({1, 2, 3});

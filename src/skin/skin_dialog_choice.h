@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "profile/profile_record.h"
+#include "common/rgb.h"
 
 namespace corvanti {
 
@@ -19,9 +19,9 @@ struct SkinSelection {
 // The skin dialog's choice while it runs. It starts from the current skin directory and text
 // colour; the name is taken only once the dialog has shown itself, so a dialog whose
 // background could not be loaded hands back the current directory and an empty name.
-class SkinChoice {
+class SkinDialogChoice {
   public:
-    SkinChoice(std::string skins_root, std::string current_directory, Rgb current_colour);
+    SkinDialogChoice(std::string skins_root, std::string current_directory, Rgb current_colour);
 
     // The dialog's background was loaded: the current skin's name becomes the choice.
     void OnShown(std::string current_name);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <condition_variable>
 #include <cstddef>
@@ -14,20 +15,21 @@
 #include <vector>
 
 #include "device/hid_transport.h"
-#include "device/press_request.h"
-#include "device/simulated_mouse_firmware.h"
-#include "device/simulated_mouse_state.h"
-#include "device/traffic_log.h"
+#include "device/mouse_identity.h"
+#include "sim/press_request.h"
+#include "sim/simulated_mouse_firmware.h"
+#include "sim/simulated_mouse_state.h"
+#include "sim/traffic_log.h"
 
 namespace corvanti {
 
 struct SimulatedMouseOptions {
     std::uint8_t sensor_type = 0;  // for a mouse that has no state file yet
     HandshakeStyle handshake = HandshakeStyle::Scrambled;
-    bool event_channel_first = false;        // the order in which the system lists the channels
-    std::uint16_t event_input_length = 5;    // at least 4: id, code, unused byte, value
-    std::filesystem::path state_path;        // empty: the state lives in memory only
-    std::filesystem::path traffic_log_path;  // empty: no traffic log
+    bool event_channel_first = false;  // the order in which the system lists the channels
+    std::uint16_t event_input_length = kEventInputLength;  // at least 4: id, code, unused, value
+    std::filesystem::path state_path;                      // empty: the state lives in memory only
+    std::filesystem::path traffic_log_path;                // empty: no traffic log
 };
 
 // A mouse on a simulated USB bus, standing in for the system's HID interface list: its command
@@ -38,12 +40,6 @@ struct SimulatedMouseOptions {
 // Collections opened from it keep it alive.
 class SimulatedMouse : public HidDiscovery, public std::enable_shared_from_this<SimulatedMouse> {
   public:
-    static constexpr std::uint16_t kVendorId = 0x04D9;
-    static constexpr std::uint16_t kProductId = 0xA09F;
-    static constexpr std::uint16_t kCommandUsage = 0xFF00;  // usage page and usage
-    static constexpr std::uint16_t kEventUsage = 0xFF01;
-    static constexpr std::uint16_t kFeatureLength = 1 + kPacketSize;
-    static constexpr std::uint16_t kDataReportLength = 1 + kDataReportPayload;
     // How often a waiting event read looks for a press-request file.
     static constexpr std::chrono::milliseconds kPressPollInterval{10};
 
@@ -68,6 +64,10 @@ class SimulatedMouse : public HidDiscovery, public std::enable_shared_from_this<
     // time out, while still taking what is written to it.
     void SetAnswerFault(AnswerFault fault);
     void SetAnswering(bool answering);
+    // The next `reports` data-phase reports reach the program only after the read waiting for
+    // each has timed out; each then stays queued for whatever reads next, as the system queues
+    // every input report that arrives.
+    void DeliverLate(std::size_t reports);
     // After `reports` more reports have crossed the wire, the mouse is pulled out: every call
     // fails and it disappears from the interface list. 0 pulls it out at once.
     void UnplugAfter(std::size_t reports);
@@ -90,6 +90,7 @@ class SimulatedMouse : public HidDiscovery, public std::enable_shared_from_this<
     bool GetFeature(std::span<std::uint8_t> report);
     bool WriteOutput(std::span<const std::uint8_t> report);
     std::size_t ReadData(std::span<std::uint8_t> report, std::chrono::milliseconds timeout);
+    void DropQueuedData();
     std::size_t ReadEvent(std::span<std::uint8_t> report, std::chrono::milliseconds timeout);
 
     void QueuePressLocked(ButtonPress press);
@@ -108,6 +109,9 @@ class SimulatedMouse : public HidDiscovery, public std::enable_shared_from_this<
     std::condition_variable changed_;  // an event was queued or the mouse was pulled out
     SimulatedMouseFirmware firmware_;
     std::deque<std::vector<std::uint8_t>> events_;
+    // Data-phase reports that reached the program's side and were not read yet.
+    std::deque<std::array<std::uint8_t, kCommandDataReportLength>> queued_data_;
+    std::size_t late_reports_ = 0;
     bool plugged_in_ = true;
     bool answering_ = true;
     std::optional<std::size_t> reports_until_unplug_;
