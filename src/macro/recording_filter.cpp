@@ -1,6 +1,20 @@
 #include "macro/recording_filter.h"
 
+#include "profile/scan_code_names.h"
+
 namespace corvanti {
+
+namespace {
+
+constexpr std::uint32_t kPreviousStateBit = 1u << 30;
+constexpr std::uint32_t kTransitionBit = 1u << 31;
+
+}  // namespace
+
+HookKeyEvent HookKeyEventOfKeyData(std::uint32_t key_data) {
+    return {KeyNameOfKeyMessage(key_data), (key_data & kTransitionBit) != 0,
+            (key_data & kPreviousStateBit) != 0};
+}
 
 std::optional<KeyTransition> FilterRecordedKey(const HookKeyEvent& event,
                                                std::string_view last_key_down) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,10 @@ struct HookKeyEvent {
     bool released = false;         // transition bit
     bool previously_down = false;  // previous-state bit: set on auto-repeats and releases
 };
+
+// The event of a keyboard message's key data (its lParam): the key's name from the scan code
+// and extended-key bit (bits 16-24), the previous-state bit 30 and the transition bit 31.
+HookKeyEvent HookKeyEventOfKeyData(std::uint32_t key_data);
 
 // Which event, if any, the hook hands on. Auto-repeats of the last recorded key-down are
 // dropped, and so is a release of it that claims the key was not down.
