@@ -22,5 +22,7 @@ class TraceSink {
 
 // The caption of the program's own message boxes.
 inline constexpr std::string_view kApplicationTitle = "Corvanti-Tarn";
+// The caption of the boxes that warn about a refused or failed change, in every language.
+inline constexpr std::string_view kWarningCaption = "Warning";
 
 }  // namespace corvanti

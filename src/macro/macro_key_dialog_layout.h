@@ -21,7 +21,7 @@ inline constexpr ClientRect kMacroPromptArea{42 - 50, 128 - 16, 151 + 50, 128};
 inline constexpr std::string_view kTickedImage = "/PaneMakingTick.png";
 inline constexpr std::string_view kUntickedImage = "/Pane.png";
 
-inline constexpr int kFirstRepeatMode = 1;
+inline constexpr int kInitialRepeatMode = 1;
 
 struct RepeatModeRow {
     int mode;

@@ -14,7 +14,6 @@ struct MacroPageTexts {
     std::string name_exists;
 };
 
-inline constexpr std::string_view kWarningCaption = "Warning";
 inline constexpr std::string_view kErrorCaption = "error";
 
 // Fixed English texts, the same in every language.

@@ -59,10 +59,15 @@ int ListWindows(const std::wstring& class_name) {
         GetWindowThreadProcessId(window, &process);
         RECT rect{};
         GetWindowRect(window, &rect);
-        std::wprintf(L"window=%p visible=%d toolwindow=%d appwindow=%d pid=%lu size=%ldx%ld\n",
-                     static_cast<void*>(window), IsWindowVisible(window) ? 1 : 0,
-                     (ex_style & WS_EX_TOOLWINDOW) ? 1 : 0, (ex_style & WS_EX_APPWINDOW) ? 1 : 0,
-                     process, rect.right - rect.left, rect.bottom - rect.top);
+        // Where client point (0, 0) is on the screen, so real clicks can aim at hotspots.
+        POINT client{};
+        ClientToScreen(window, &client);
+        std::wprintf(
+            L"window=%p visible=%d toolwindow=%d appwindow=%d pid=%lu size=%ldx%ld "
+            L"client=%ld,%ld\n",
+            static_cast<void*>(window), IsWindowVisible(window) ? 1 : 0,
+            (ex_style & WS_EX_TOOLWINDOW) ? 1 : 0, (ex_style & WS_EX_APPWINDOW) ? 1 : 0, process,
+            rect.right - rect.left, rect.bottom - rect.top, client.x, client.y);
     }
     return 0;
 }

@@ -77,6 +77,8 @@ INT_PTR CPelmarDlg::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
             return OnNcPaint();
         case WM_ERASEBKGND:
             return Answer(OnEraseBackground(reinterpret_cast<HDC>(wparam)));
+        case WM_PAINT:
+            return OnPaint();
         case WM_CLOSE:
             OnClose();
             return TRUE;
@@ -171,11 +173,11 @@ void CPelmarDlg::LoadSettingsFile() {
 void CPelmarDlg::LoadSkinAndSize() {
     skin_directory_ = SkinDirectory(WideToUtf8(paths_.executable.wstring()), skin_name_);
     auto decoded = skin::DecodeImage(Utf8ToWide(skin_directory_ + kMainImageName));
-    background_ = decoded ? std::move(*decoded) : skin::DecodedImage{};
-    SetWindowPos(window_, nullptr, 0, 0, background_.width, background_.height,
+    canvas_.Adopt(decoded ? std::move(*decoded) : skin::DecodedImage{});
+    SetWindowPos(window_, nullptr, 0, 0, canvas_.width(), canvas_.height(),
                  SWP_NOMOVE | SWP_NOZORDER);
-    trace_.Trace("skin: " + skin_directory_ + " " + std::to_string(background_.width) + "x" +
-                 std::to_string(background_.height));
+    trace_.Trace("skin: " + skin_directory_ + " " + std::to_string(canvas_.width()) + "x" +
+                 std::to_string(canvas_.height()));
 }
 
 void CPelmarDlg::CreateFonts() {
@@ -217,12 +219,28 @@ BOOL CPelmarDlg::OnNcPaint() {
 }
 
 BOOL CPelmarDlg::OnEraseBackground(HDC dc) {
-    if (!background_.bitmap) {
+    if (!canvas_.valid()) {
         return FALSE;
     }
-    UniqueMemoryDc memory(CreateCompatibleDC(dc));
-    ScopedSelection selection(memory.get(), background_.bitmap.get());
-    BitBlt(dc, 0, 0, background_.width, background_.height, memory.get(), 0, 0, SRCCOPY);
+    canvas_.CopyTo(dc);
+    return TRUE;
+}
+
+// Only a minimised window paints itself (its icon); otherwise the erase already showed the
+// canvas.
+BOOL CPelmarDlg::OnPaint() {
+    if (!IsIconic(window_)) {
+        return FALSE;
+    }
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(window_, &paint);
+    SendMessageW(window_, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client{};
+    GetClientRect(window_, &client);
+    const int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc, x, y, icon_.get());
+    EndPaint(window_, &paint);
     return TRUE;
 }
 

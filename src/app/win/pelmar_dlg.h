@@ -13,6 +13,7 @@
 #include "app/settings_file.h"
 #include "app/startup_choices.h"
 #include "app/tray_actions.h"
+#include "app/win/main_canvas.h"
 #include "app/win/mouse_link.h"
 #include "app/win/tray_icon.h"
 #include "app/win/windows_messages.h"
@@ -42,6 +43,7 @@ class CPelmarDlg {
     BOOL OnInitDialog();
     BOOL OnNcPaint();
     BOOL OnEraseBackground(HDC dc);
+    BOOL OnPaint();
     void OnClose();
     void OnDestroy();
     void OnCommand(WPARAM wparam);
@@ -83,7 +85,7 @@ class CPelmarDlg {
     std::string skin_name_;
     std::string skin_directory_;
     Rgb text_colour_{0, 255, 0};
-    skin::DecodedImage background_;  // 0 by 0 when main.png cannot be loaded
+    MainCanvas canvas_;  // none when main.png cannot be loaded
     UniqueFont normal_font_;
     UniqueFont title_font_;
 

@@ -49,7 +49,7 @@ void CMacroDialog::SetLanguageTexts(Language language) {
 }
 
 bool CMacroDialog::CreateControls() {
-    repeat_mode_ = kFirstRepeatMode;
+    repeat_mode_ = kInitialRepeatMode;
     return true;
 }
 

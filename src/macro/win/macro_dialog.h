@@ -39,7 +39,7 @@ class CMacroDialog : public skin::SkinnedDialogFrame {
     const MacroStore& store_;
     std::string prompt_;
     std::vector<std::string> mode_texts_;
-    int repeat_mode_ = kFirstRepeatMode;
+    int repeat_mode_ = kInitialRepeatMode;
 };
 
 // Runs the dialog from the program's template; the choice when it ended with OK.

@@ -142,14 +142,13 @@ bool ImageCacheEnabled() {
     return cache_enabled;
 }
 
-bool LoadPng(HDC dc, const std::wstring& path, int x, int y, UserMessages& messages) {
+bool DrawImageFile(HDC dc, const std::wstring& path, int x, int y) {
     if (dc == nullptr) {
         return false;
     }
     if (cache_enabled) {
         const DecodedImage* image = ProcessImageCache().Get(path);
         if (image == nullptr) {
-            ShowLoadFailure(messages);
             return false;
         }
         DrawDecodedImage(dc, *image, x, y);
@@ -157,10 +156,20 @@ bool LoadPng(HDC dc, const std::wstring& path, int x, int y, UserMessages& messa
     }
     std::optional<DecodedImage> image = DecodeImage(path);
     if (!image) {
-        ShowLoadFailure(messages);
         return false;
     }
     DrawDecodedImage(dc, *image, x, y);
+    return true;
+}
+
+bool LoadPng(HDC dc, const std::wstring& path, int x, int y, UserMessages& messages) {
+    if (dc == nullptr) {
+        return false;
+    }
+    if (!DrawImageFile(dc, path, x, y)) {
+        ShowLoadFailure(messages);
+        return false;
+    }
     return true;
 }
 

@@ -59,6 +59,10 @@ SkinImageCache& ProcessImageCache();
 void EnableImageCache(bool enabled);
 bool ImageCacheEnabled();
 
+// Draws one image file at (x, y) as LoadPng does, through the cache while it is enabled, but
+// silently: false when the file cannot be loaded. The main window leaves such a spot as it was.
+bool DrawImageFile(HDC dc, const std::wstring& path, int x, int y);
+
 inline constexpr std::string_view kLoadPngFailureText = "LoadPng---Load image failed.";
 
 // Draws one image file at (x, y): premultiplied per-pixel alpha for 32-bit images, a plain
