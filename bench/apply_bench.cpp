@@ -12,8 +12,8 @@
 #include "device/device_acceptance.h"
 #include "device/device_commands.h"
 #include "device/packet_transport.h"
-#include "device/simulated_mouse.h"
 #include "profile/profile_record.h"
+#include "sim/simulated_mouse.h"
 
 #ifdef _WIN32
 #include "device/win/high_resolution_pause_clock.h"

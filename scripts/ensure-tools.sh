@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs, with apt-get, whatever the build and the tests need and this machine lacks.
-# Sourced by run.sh and test.sh; does nothing on a machine that has everything.
+# Installs, with apt-get, whatever the build and the tests need and this machine lacks, and
+# sets the job count every build of the scripts uses. Sourced by run.sh and test.sh; installs
+# nothing on a machine that has everything.
 set -euo pipefail
 
 corvanti_needed_packages=(
@@ -27,3 +28,6 @@ if ((${#corvanti_missing[@]})); then
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
         "${corvanti_missing[@]}" >/dev/null
 fi
+
+# One build job per processor, for every build the scripts start.
+corvanti_jobs="$(nproc)"

@@ -9,7 +9,7 @@ source scripts/ensure-tools.sh
 source scripts/wine-env.sh
 
 cmake --preset windows >/dev/null
-cmake --build --preset windows -j 2 --target install_folder probe
+cmake --build --preset windows -j "$corvanti_jobs" --target install_folder probe
 
 headless=0
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
@@ -35,7 +35,7 @@ for _ in $(seq 1 120); do
     fi
     sleep 0.5
 done
-wine "$probe" post CorvantiTarnGMClass 0x401 0 0x202 >/dev/null 2>&1 || true
+wine "$probe" open-from-tray CorvantiTarnGMClass >/dev/null 2>&1 || true
 
 if [ "$headless" -eq 1 ]; then
     for _ in $(seq 1 40); do
@@ -46,7 +46,7 @@ if [ "$headless" -eq 1 ]; then
     done
     screenshot="$PWD/build/windows/run/screenshot.png"
     import -window root "$screenshot"
-    wine "$probe" post CorvantiTarnGMClass 0x111 1028 0 >/dev/null 2>&1 || true
+    wine "$probe" exit CorvantiTarnGMClass >/dev/null 2>&1 || true
     wait "$program_pid" || true
     echo "$screenshot"
 else

@@ -7,17 +7,15 @@ cd "$(dirname "$0")/.."
 source scripts/ensure-tools.sh
 source scripts/wine-env.sh
 
-jobs="$(nproc)"
-
 echo "== native build and tests"
 cmake --preset native >/dev/null
-cmake --build --preset native -j "$jobs"
-ctest --preset native -j "$jobs"
+cmake --build --preset native -j "$corvanti_jobs"
+ctest --preset native -j "$corvanti_jobs"
 
 echo "== windows build and tests (under Wine)"
 trap 'corvanti_stop_wine; corvanti_stop_display' EXIT
 corvanti_start_display
 corvanti_start_wine
 cmake --preset windows >/dev/null
-cmake --build --preset windows -j "$jobs"
+cmake --build --preset windows -j "$corvanti_jobs"
 ctest --preset windows

@@ -8,7 +8,7 @@ namespace {
 
 constexpr std::string_view kDefaultLanguageCode = "EN";
 constexpr std::string_view kDefaultSkinName = "Default";
-constexpr TextColor kDefaultTextColor{230, 230, 230};
+constexpr Rgb kDefaultTextColor{230, 230, 230};
 
 }  // namespace
 

@@ -4,9 +4,6 @@ namespace corvanti {
 
 namespace {
 
-// The address the web link shows and opens; the same in every language.
-constexpr std::string_view kWebAddress = "https://corvanti-tarn.example/";
-
 struct LanguageTextRow {
     TextRole role;
     TextInLanguages text;

@@ -101,7 +101,7 @@ std::error_code WriteCaptions(const fs::path& settings_file, std::string_view la
     return file.Save(settings_file);
 }
 
-std::error_code WriteSkinSettings(const fs::path& settings_file, TextColor color,
+std::error_code WriteSkinSettings(const fs::path& settings_file, Rgb color,
                                   std::string_view skin_name) {
     std::error_code error;
     IniFile file = IniFile::Load(settings_file, error);
@@ -133,7 +133,7 @@ std::uint8_t ColorComponentFromText(std::string_view text) {
     return static_cast<std::uint8_t>(negative ? (0x100u - low_bits) & 0xFFu : low_bits);
 }
 
-TextColor TextColorFromSettings(const SkinSettingsText& skin) {
+Rgb TextColorFromSettings(const SkinSettingsText& skin) {
     return {ColorComponentFromText(skin.red), ColorComponentFromText(skin.green),
             ColorComponentFromText(skin.blue)};
 }

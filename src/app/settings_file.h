@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "app/language_texts.h"
+#include "common/rgb.h"
 
 namespace corvanti {
 
@@ -34,13 +35,6 @@ struct SkinSettingsText {
     std::string path;
 };
 
-struct TextColor {
-    std::uint8_t red = 0;
-    std::uint8_t green = 0;
-    std::uint8_t blue = 0;
-    friend bool operator==(const TextColor&, const TextColor&) = default;
-};
-
 struct SettingsFileContent {
     ButtonCaptions captions;
     SkinSettingsText skin;
@@ -56,14 +50,14 @@ SettingsFileContent ReadSettings(const std::filesystem::path& settings_file,
 std::error_code WriteCaptions(const std::filesystem::path& settings_file,
                               std::string_view language_section, const ButtonCaptions& captions);
 // "RColor", "GColor", "BColor" as plain decimals, then "Path".
-std::error_code WriteSkinSettings(const std::filesystem::path& settings_file, TextColor color,
+std::error_code WriteSkinSettings(const std::filesystem::path& settings_file, Rgb color,
                                   std::string_view skin_name);
 
 // A colour component from its text, as a C decimal conversion reads it (blanks skipped, an
 // optional sign, then the digits up to the first other character; no digits give 0), keeping
 // the low 8 bits of the number: "300" gives 44, "-1" gives 255, "12px" gives 12, "red" gives 0.
 std::uint8_t ColorComponentFromText(std::string_view text);
-TextColor TextColorFromSettings(const SkinSettingsText& skin);
+Rgb TextColorFromSettings(const SkinSettingsText& skin);
 
 // The captions of a first run: each button's default function in the given language, the same
 // for both key modes.

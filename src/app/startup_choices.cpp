@@ -20,7 +20,8 @@ MainWindowFonts FontsFor(Language language, std::uint32_t packed_windows_version
     if (language != Language::English) {
         return ChineseFonts(ChineseFaceFor(language, packed_windows_version));
     }
-    return {{"Arial", kEnglishNormalHeight, kNormalWeight}, {"Tahoma", kTitleHeight, kBoldWeight}};
+    return {{std::string(kEnglishFace), kEnglishNormalHeight, kNormalWeight},
+            {"Tahoma", kTitleHeight, kBoldWeight}};
 }
 
 std::string SkinDirectory(std::string_view executable_path, std::string_view skin_name) {

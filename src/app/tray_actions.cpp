@@ -49,4 +49,14 @@ WindowOpening PlanWindowOpening(const WindowOpeningState& state) {
     return opening;
 }
 
+PagePlan PageStepsOfOpening(const WindowOpening& opening, MainWindowPages& pages) {
+    if (opening.reload != PageReload::None) {
+        return pages.ReloadCurrentPage();
+    }
+    if (opening.show_basic_page) {
+        return pages.ShowBasicPage();
+    }
+    return {};
+}
+
 }  // namespace corvanti

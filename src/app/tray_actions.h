@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "app/page_operations.h"
+
 namespace corvanti {
 
 // What a mouse message on the tray icon asks for.
@@ -12,9 +14,6 @@ enum class TrayClick { Nothing, OpenWindow, ShowMenu };
 // ignored.
 TrayClick TrayClickFor(std::int64_t mouse_message);
 
-// Which page the main window shows: none yet, the basic settings page or the advanced one.
-enum class PageState { None = 0, Basic = 1, Advanced = 2 };
-
 struct WindowOpeningState {
     bool connected = false;
     bool reload_on_show = false;  // set by Cancel
@@ -22,7 +21,8 @@ struct WindowOpeningState {
     bool basic_page_built = false;  // the first build of the basic page has happened
 };
 
-// How the current page is rebuilt when the window opens after a Cancel.
+// How the current page is rebuilt when the window opens after a Cancel
+// (MainWindowPages::ReloadCurrentPage carries it out).
 enum class PageReload {
     None,
     Basic,     // re-read the settings file, then rebuild the basic page
@@ -40,5 +40,8 @@ struct WindowOpening {
 };
 
 WindowOpening PlanWindowOpening(const WindowOpeningState& state);
+
+// The page steps an opening takes: the reload after a Cancel or the very first basic page.
+PagePlan PageStepsOfOpening(const WindowOpening& opening, MainWindowPages& pages);
 
 }  // namespace corvanti

@@ -31,10 +31,12 @@ inline constexpr TextInLanguages kCancelText{"\xE5\x8F\x96\xE6\xB6\x88", "\xE5\x
 // The Chinese user-interface faces (UTF-8): SimHei and SimSun.
 inline constexpr std::string_view kHeiFace = "\xE9\xBB\x91\xE4\xBD\x93";   // 黑体
 inline constexpr std::string_view kSongFace = "\xE5\xAE\x8B\xE4\xBD\x93";  // 宋体
+// The English face of the main window's texts and of every dialog (titles use another).
+inline constexpr std::string_view kEnglishFace = "Arial";
 
 // The face of a Chinese language: Simplified Chinese uses SimHei only on Windows 6.2 and SimSun
-// elsewhere; Traditional Chinese always SimHei. Empty for English, whose faces differ between
-// the main window and the dialogs. reported_version is the system's version word: major in
+// elsewhere; Traditional Chinese always SimHei. Empty for English (kEnglishFace, with another
+// face for the main window's titles). reported_version is the system's version word: major in
 // the low byte, minor in the next.
 std::string_view ChineseFaceFor(Language language, std::uint32_t reported_version);
 

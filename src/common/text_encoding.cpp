@@ -181,4 +181,8 @@ std::string WideToUtf8(std::wstring_view wide) {
     return out;
 }
 
+std::filesystem::path PathFromUtf8(std::string_view utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
 }  // namespace corvanti

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,8 @@ std::string Utf16ToUtf8(std::u16string_view utf16);
 // wchar_t is UTF-16 on Windows and UTF-32 elsewhere; both are handled.
 std::wstring Utf8ToWide(std::string_view utf8);
 std::string WideToUtf8(std::wstring_view wide);
+// A path named in UTF-8 (a narrow path would be read in the system's code page on Windows).
+std::filesystem::path PathFromUtf8(std::string_view utf8);
 
 // One step of UTF-8 decoding, for code that must treat bad input with care.
 enum class Utf8StepKind {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <set>
 
+#include "common/text_encoding.h"
 #include "common/user_messages.h"
 #include "ctl/ctl_exit_codes.h"
 #include "ctl/mouse_report.h"
@@ -13,7 +14,7 @@
 #include "device/device_acceptance.h"
 #include "device/device_commands.h"
 #include "device/real_pause_clock.h"
-#include "device/simulated_mouse.h"
+#include "sim/simulated_mouse.h"
 
 namespace corvanti {
 
@@ -59,8 +60,8 @@ std::shared_ptr<SimulatedMouse> OpenSimulatedMouse(const ApplyVerbOptions& optio
                                                    std::ostream& err) {
     SimulatedMouseOptions mouse_options;
     mouse_options.sensor_type = options.sensor_type;
-    mouse_options.state_path = options.state_path;
-    mouse_options.traffic_log_path = options.traffic_log_path;
+    mouse_options.state_path = PathFromUtf8(options.state_path);
+    mouse_options.traffic_log_path = PathFromUtf8(options.traffic_log_path);
     std::string error;
     auto mouse = SimulatedMouse::Create(mouse_options, error);
     if (!mouse) {

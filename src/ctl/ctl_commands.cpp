@@ -7,14 +7,15 @@
 
 #include "app/default_settings.h"
 #include "common/atomic_file.h"
+#include "common/text_encoding.h"
 #include "ctl/apply_verb.h"
 #include "ctl/ctl_exit_codes.h"
 #include "ctl/mouse_report.h"
 #include "ctl/profile_loading.h"
 #include "ctl/profile_report.h"
-#include "device/simulated_mouse_state.h"
 #include "profile/factory_profile.h"
 #include "profile/profile_file.h"
+#include "sim/simulated_mouse_state.h"
 
 namespace corvanti {
 
@@ -43,7 +44,7 @@ int ShowProfile(std::span<const std::string> operands, std::ostream& out, std::o
 // The config.bin shipped beside the program: the factory profile, not yet saved by the program.
 int WriteDefaultProfile(std::span<const std::string> operands, std::ostream&, std::ostream& err) {
     const ProfileFileBytes bytes = SerializeProfileFile({0, FactoryProfile()});
-    if (const std::error_code error = WriteFileAtomically(operands[0], bytes)) {
+    if (const std::error_code error = WriteFileAtomically(PathFromUtf8(operands[0]), bytes)) {
         err << "corvanti-ctl: cannot write " << operands[0] << ": " << error.message() << "\n";
         return kCtlExitFailure;
     }
@@ -53,7 +54,7 @@ int WriteDefaultProfile(std::span<const std::string> operands, std::ostream&, st
 // The str.ini shipped beside the program.
 int WriteDefaultSettingsFile(std::span<const std::string> operands, std::ostream&,
                              std::ostream& err) {
-    if (const std::error_code error = WriteDefaultSettings(operands[0])) {
+    if (const std::error_code error = WriteDefaultSettings(PathFromUtf8(operands[0]))) {
         err << "corvanti-ctl: cannot write " << operands[0] << ": " << error.message() << "\n";
         return kCtlExitFailure;
     }
@@ -62,7 +63,7 @@ int WriteDefaultSettingsFile(std::span<const std::string> operands, std::ostream
 
 int ShowMouse(std::span<const std::string> operands, std::ostream& out, std::ostream& err) {
     std::string error;
-    const auto state = LoadMouseState(operands[0], error);
+    const auto state = LoadMouseState(PathFromUtf8(operands[0]), error);
     if (!state) {
         err << "corvanti-ctl: not a simulated mouse: " << error << "\n";
         return kCtlExitFailure;

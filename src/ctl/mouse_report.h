@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "device/simulated_mouse_state.h"
+#include "sim/simulated_mouse_state.h"
 
 namespace corvanti {
 

@@ -5,12 +5,14 @@
 #include <system_error>
 
 #include "common/atomic_file.h"
+#include "common/text_encoding.h"
 
 namespace corvanti {
 
 std::optional<ProfileFileContent> LoadProfileForCtl(const std::string& path, std::ostream& err) {
+    const std::filesystem::path file = PathFromUtf8(path);
     std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
     if (error) {
         err << "corvanti-ctl: cannot read " << path << ": " << error.message() << "\n";
         return std::nullopt;
@@ -21,7 +23,7 @@ std::optional<ProfileFileContent> LoadProfileForCtl(const std::string& path, std
         return std::nullopt;
     }
     // The file may change between the size check and the read; the parse checks again.
-    const auto bytes = ReadWholeFile(path, kProfileFileSize);
+    const auto bytes = ReadWholeFile(file, kProfileFileSize);
     auto content = bytes ? ParseProfileFile(*bytes) : std::nullopt;
     if (!content) {
         err << "corvanti-ctl: cannot read " << path << "\n";

@@ -2,15 +2,9 @@
 
 #include "device/device_open.h"
 #include "device/handshake.h"
+#include "device/mouse_identity.h"
 
 namespace corvanti {
-
-namespace {
-
-constexpr std::string_view kMouseIdsLower = "Vid_04d9&Pid_a09f";
-constexpr std::string_view kMouseIdsUpper = "VID_04D9&PID_A09F";
-
-}  // namespace
 
 bool ConcernsMouse(const DeviceChangeNotice& notice) {
     const bool relevant_event =
@@ -18,8 +12,8 @@ bool ConcernsMouse(const DeviceChangeNotice& notice) {
     if (!relevant_event || notice.device_type != kDeviceInterfaceType) {
         return false;
     }
-    return notice.interface_name.find(kMouseIdsLower) != std::string_view::npos ||
-           notice.interface_name.find(kMouseIdsUpper) != std::string_view::npos;
+    return notice.interface_name.find(kMouseIdsInNameMixed) != std::string_view::npos ||
+           notice.interface_name.find(kMouseIdsInNameUpper) != std::string_view::npos;
 }
 
 DeviceChangeOutcome HandleDeviceChange(const DeviceChangeNotice& notice, DeviceLink& device,

@@ -1,4 +1,5 @@
 #include "device/device_open.h"
+#include "device/mouse_identity.h"
 
 #include <cstdio>
 #include <memory>

@@ -1,17 +1,10 @@
 #pragma once
 
-#include <cstdint>
-
 #include "common/user_messages.h"
 #include "device/hid_transport.h"
 #include "device/link_state.h"
 
 namespace corvanti {
-
-inline constexpr std::uint16_t kMouseVendorId = 0x04D9;
-inline constexpr std::uint16_t kMouseProductId = 0xA09F;
-inline constexpr std::uint16_t kCommandUsage = 0xFF00;  // usage page and usage alike
-inline constexpr std::uint16_t kEventUsage = 0xFF01;
 
 // Finds the mouse among the present HID interfaces and opens its command channel and, when
 // listed, its event channel, whichever the system lists first. Collections of an earlier open

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <span>
 
+#include "common/rgb.h"
+
 namespace corvanti {
 
 // The whole configuration of the mouse as the program keeps it: a flat block whose layout is
@@ -70,13 +72,6 @@ enum class SlotField : std::uint8_t {
     ComboSecondKey,
     MacroIndex,
     MacroRepeatMode,  // repeat mode minus one
-};
-
-struct Rgb {
-    std::uint8_t red = 0;
-    std::uint8_t green = 0;
-    std::uint8_t blue = 0;
-    bool operator==(const Rgb&) const = default;
 };
 
 // Accessors take indexes from callers that may hold stale or hostile values (a dialog's list

@@ -24,6 +24,7 @@ std::optional<ChildColours> ChildColoursFor(ChildKind kind, const ChildColourRul
                 colours.text_background = kChildBackground;
             }
             return colours;
+        case ChildKind::kButton:
         case ChildKind::kOther:
             break;
     }

@@ -6,7 +6,7 @@
 namespace corvanti {
 
 // The kinds of child control a dialog is asked to colour.
-enum class ChildKind { kStatic, kEdit, kListBox, kOther };
+enum class ChildKind { kStatic, kEdit, kListBox, kButton, kOther };
 
 // Which kinds a dialog colours itself; the rest keep the system's colours.
 struct ChildColourRule {

@@ -13,7 +13,7 @@ DialogFontChoice DialogFontFor(Language language, std::uint32_t reported_version
     if (language != Language::English) {
         return {ChineseFaceFor(language, reported_version), kChineseFontHeight};
     }
-    return {"Arial", kEnglishFontHeight};
+    return {kEnglishFace, kEnglishFontHeight};
 }
 
 OkCancelTexts OkCancelTextsFor(Language language) {

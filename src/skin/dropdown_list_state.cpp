@@ -13,7 +13,7 @@ TriggerAction DropdownListState::OnTriggerClick(bool list_exists) {
 
 bool DropdownListState::OnOtherClick(ClientPoint p, const DropdownGeometry& geometry,
                                      bool list_exists) {
-    if (!list_exists || geometry.list_area.Contains(p) || geometry.trigger.Contains(p)) {
+    if (!list_exists || geometry.Covers(p)) {
         return false;
     }
     open_ = false;

@@ -9,6 +9,11 @@ namespace corvanti {
 struct DropdownGeometry {
     ClientRect trigger;
     ClientRect list_area;
+
+    // A click here leaves the list open: it belongs to the dropdown itself.
+    constexpr bool Covers(ClientPoint p) const {
+        return trigger.Contains(p) || list_area.Contains(p);
+    }
 };
 
 // What the window must do with the list after a trigger click.

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <vector>
 
 #include "common/client_rect.h"
 #include "skin/frame_layout.h"
+#include "skin/hover_flags.h"
 
 namespace corvanti {
 
@@ -36,12 +36,10 @@ class FrameHoverState {
 
     bool IsHot(FrameButton button) const;
 
-  private:
-    bool& FlagOf(FrameButton button) { return hot_[static_cast<std::size_t>(button)]; }
-    void Light(FrameButton button, FrameHoverStep& step);
-    void Restore(FrameButton button, FrameHoverStep& step);
+    static constexpr std::size_t kButtonCount = 3;
 
-    std::array<bool, 3> hot_{};
+  private:
+    HoverFlags flags_{kButtonCount};
 };
 
 }  // namespace corvanti

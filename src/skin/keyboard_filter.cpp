@@ -9,11 +9,11 @@ constexpr std::uintptr_t kEscapeKey = 27;
 constexpr std::uintptr_t kLeftWindowsKey = 91;
 constexpr std::uintptr_t kRightWindowsKey = 92;
 
+}  // namespace
+
 bool IsEnterOrEscapeDown(std::uint32_t message, std::uintptr_t wparam) {
     return message == kKeyDownMessage && (wparam == kEnterKey || wparam == kEscapeKey);
 }
-
-}  // namespace
 
 bool ShouldSwallowMessage(KeyFilter filter, std::uint32_t message, std::uintptr_t wparam) {
     switch (filter) {

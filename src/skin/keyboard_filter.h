@@ -16,6 +16,9 @@ enum class KeyFilter {
 
 inline constexpr std::uint32_t kKeyDownMessage = 0x0100;
 
+// A key-down of Enter or Escape: the keys that end a dialog or hide the main window.
+bool IsEnterOrEscapeDown(std::uint32_t message, std::uintptr_t wparam);
+
 // True when the message must not be dispatched at all.
 bool ShouldSwallowMessage(KeyFilter filter, std::uint32_t message, std::uintptr_t wparam);
 

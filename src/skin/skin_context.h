@@ -1,8 +1,9 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
-#include "profile/profile_record.h"
+#include "common/rgb.h"
 
 namespace corvanti {
 

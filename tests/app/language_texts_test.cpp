@@ -65,6 +65,7 @@ TEST(LanguageTexts, EveryRoleHasATextInEveryLanguage) {
     // The web address is ours and the same in every language.
     const std::string_view address = LanguageText(Language::English, TextRole::WebAddress);
     EXPECT_EQ(address.substr(0, 8), "https://");
+    EXPECT_EQ(address, kWebAddress) << "the link opens the address it shows";
     EXPECT_EQ(LanguageText(Language::SimplifiedChinese, TextRole::WebAddress), address);
     EXPECT_EQ(LanguageText(Language::TraditionalChinese, TextRole::WebAddress), address);
     EXPECT_TRUE(

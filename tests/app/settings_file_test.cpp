@@ -51,7 +51,7 @@ TEST_F(SettingsFile, ReadsCaptionsOfTheLanguageSectionAndTheSkinKeys) {
     EXPECT_EQ(content.captions[23], "宏");
     EXPECT_EQ(content.captions[1], "");
     EXPECT_EQ(content.skin.path, "Blue Steel");
-    EXPECT_EQ(TextColorFromSettings(content.skin), (TextColor{44, 255, 0}));
+    EXPECT_EQ(TextColorFromSettings(content.skin), (Rgb{44, 255, 0}));
 
     // A language whose section is missing shows empty captions.
     const SettingsFileContent other = ReadSettings(path_, "Setting-CHT");

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace corvanti {
 namespace {
 
@@ -58,6 +60,27 @@ TEST(PlanWindowOpening, FollowsConnectionReloadFlagAndFirstBuild) {
             << "connected " << c.state.connected << " reload " << c.state.reload_on_show << " page "
             << static_cast<int>(c.state.page) << " built " << c.state.basic_page_built;
     }
+}
+
+TEST(PageStepsOfOpening, BuildsTheFirstBasicPageOrReloadsTheShownOne) {
+    MainWindowPages pages;
+    const auto plan_for = [&pages](bool reload_on_show) {
+        return PageStepsOfOpening(
+            PlanWindowOpening({true, reload_on_show, pages.page(), pages.basic_page_built()}),
+            pages);
+    };
+    EXPECT_EQ(plan_for(false).back(), PageStep::BuildBasicPage);
+    EXPECT_TRUE(pages.basic_page_built());
+    EXPECT_TRUE(plan_for(false).empty()) << "a later opening only shows the window";
+
+    const PagePlan after_cancel = plan_for(true);
+    EXPECT_EQ(after_cancel.front(), PageStep::DestroyBasicPageControls);
+    EXPECT_NE(std::ranges::find(after_cancel, PageStep::RereadSettingsFile), after_cancel.end());
+    EXPECT_EQ(after_cancel.back(), PageStep::BuildBasicPage);
+
+    pages.ShowAdvancedPage();
+    EXPECT_EQ(plan_for(true).back(), PageStep::BuildAdvancedPage);
+    EXPECT_EQ(pages.page(), PageState::Advanced);
 }
 
 }  // namespace

@@ -60,6 +60,25 @@ TEST(CtlCommands, ShowRefusesFilesThatAreNotAProfile) {
     }
 }
 
+// Paths arrive in UTF-8 whatever the system's code page: the files named are the files used.
+TEST(CtlCommands, PathsWithCharactersOutsideAsciiNameTheirFiles) {
+    ScratchFolder folder;
+    const std::filesystem::path profile =
+        folder.path() / std::filesystem::path(u8"Profil-été-配置.bin");
+    const std::filesystem::path state = folder.path() / std::filesystem::path(u8"Maus-ü-鼠标.txt");
+    const auto utf8 = [](const std::filesystem::path& path) {
+        const std::u8string text = path.u8string();
+        return std::string(text.begin(), text.end());
+    };
+    EXPECT_EQ(RunCtl({"write-default", utf8(profile)}).exit_code, 0);
+    EXPECT_TRUE(std::filesystem::exists(profile));
+    EXPECT_EQ(RunCtl({"show", utf8(profile)}).exit_code, 0);
+    const CtlRun apply = RunCtl({"apply", utf8(profile), "--simulated", utf8(state)});
+    EXPECT_EQ(apply.exit_code, 0) << apply.err;
+    EXPECT_TRUE(std::filesystem::exists(state));
+    EXPECT_EQ(RunCtl({"mouse", utf8(state)}).out, apply.out);
+}
+
 TEST(CtlCommands, BadCommandLinesShowUsage) {
     const std::vector<std::string> cases[] = {
         {}, {"frobnicate"}, {"show"}, {"show", "a", "b"}, {"write-default"}, {"write-settings"}};

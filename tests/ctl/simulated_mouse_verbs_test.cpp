@@ -7,9 +7,9 @@
 
 #include "ctl/apply_verb.h"
 #include "ctl/profile_report.h"
-#include "device/simulated_mouse.h"
 #include "profile/factory_profile.h"
 #include "profile/profile_file.h"
+#include "sim/simulated_mouse.h"
 #include "support/ctl_run.h"
 #include "support/scratch_folder.h"
 

@@ -6,7 +6,8 @@
 
 #include "device/dpi_codes.h"
 #include "fake_hid.h"
-#include "fake_mouse.h"
+#include "firmware_on_wire.h"
+#include "support/sample_profile.h"
 
 namespace corvanti {
 namespace {
@@ -27,26 +28,6 @@ class RecordingPersistence : public ApplyPersistence {
     const testing::Wire& wire_;
 };
 
-ProfileRecord SampleProfile() {
-    ProfileRecord profile;
-    profile.set_report_rate_code(2);
-    for (std::size_t stage = 0; stage < kDpiStageCount; ++stage) {
-        profile.set_dpi_level(stage, static_cast<std::uint8_t>(stage * 2));
-        profile.set_dpi_stage_enabled(stage, stage != 1);
-        profile.set_dpi_colour(stage, {static_cast<std::uint8_t>(0x10 + stage), 0x20, 0x30});
-    }
-    profile.set_lighting_mode(3);
-    profile.set_lighting_parameter(3, 4);
-    profile.set_neon_effect(2);
-    for (std::size_t block = 0; block < kMacroBlockCount; ++block) {
-        profile.macro_block(block)[0] = static_cast<std::uint8_t>(block + 1);
-        profile.macro_block(block)[127] = 0xC0;
-    }
-    ApplyDefaultKeyLayout(profile);
-    profile.set_slot(KeyMode::B, SlotField::FunctionType, 4, 15);
-    return profile;
-}
-
 class ApplySequenceTest : public ::testing::Test {
   protected:
     ApplySequenceTest() {
@@ -55,6 +36,7 @@ class ApplySequenceTest : public ::testing::Test {
         link_.scrambling.store(1);
         link_.connected.store(1);
         mirror_.dpi_sensor_type = 2;
+        mouse_.AcceptWithoutTraffic();
     }
 
     void Apply() { RunApply(profile_, commands_, persistence_); }
@@ -62,13 +44,13 @@ class ApplySequenceTest : public ::testing::Test {
     std::vector<std::uint8_t> Codes() const {
         std::vector<std::uint8_t> codes;
         for (const auto& request : mouse_.requests) {
-            codes.push_back(request[0]);
+            codes.push_back(Unscramble(request, HandshakeXorKey())[0]);
         }
         return codes;
     }
 
     std::shared_ptr<testing::Wire> wire_ = std::make_shared<testing::Wire>();
-    testing::FakeMouse mouse_{wire_, testing::FakeMouse::Style::Scrambled, true};
+    testing::FirmwareOnWire mouse_{wire_, testing::DistinctMouseState(), HandshakeStyle::Scrambled};
     LinkState link_;
     DeviceMirror mirror_;
     testing::RecordingClock clock_;
@@ -76,7 +58,7 @@ class ApplySequenceTest : public ::testing::Test {
     PacketTransport transport_{link_, clock_};
     DeviceCommands commands_{transport_, mirror_, clock_, trace_};
     RecordingPersistence persistence_{*wire_};
-    ProfileRecord profile_ = SampleProfile();
+    ProfileRecord profile_ = testing::SampleProfile();
 };
 
 TEST_F(ApplySequenceTest, SendsEveryStepInOrderWithTheStatedTrafficAndPauses) {
@@ -100,28 +82,30 @@ TEST_F(ApplySequenceTest, SendsEveryStepInOrderWithTheStatedTrafficAndPauses) {
 }
 
 TEST_F(ApplySequenceTest, LeavesTheMouseHoldingTheProfile) {
-    const SettingsBlock settings0_before = mouse_.settings[0];
-    const LightingDetailBlock detail1_before = mouse_.detail[1];
+    const auto& mouse = mouse_.state();
+    const SettingsBlock settings0_before = mouse.settings[0];
+    const LightingDetailBlock detail1_before = mouse.lighting_detail[1];
     Apply();
-    EXPECT_EQ(mouse_.report_rate, 2);
-    EXPECT_EQ(mouse_.key_matrices[0], BuildKeyMatrix(profile_, KeyMode::A));
-    EXPECT_EQ(mouse_.key_matrices[1], KeyMatrix{});
-    EXPECT_EQ(mouse_.key_matrices[2], BuildKeyMatrix(profile_, KeyMode::B));
-    EXPECT_EQ(mouse_.key_matrices[3], KeyMatrix{});
-    EXPECT_EQ(mouse_.dpi_codes, BuildDpiStageCodes(2, profile_));
-    EXPECT_EQ(mouse_.dpi_codes,
-              (std::array<std::uint8_t, 8>{0x02, 0x86, 0x0A, 0x28, 0x80, 0x80, 0x80, 0x80}));
+    EXPECT_EQ(mouse.report_rate(), 2);
+    EXPECT_EQ(mouse.key_matrices[0], BuildKeyMatrix(profile_, KeyMode::A));
+    EXPECT_EQ(mouse.key_matrices[1], KeyMatrix{});
+    EXPECT_EQ(mouse.key_matrices[2], BuildKeyMatrix(profile_, KeyMode::B));
+    EXPECT_EQ(mouse.key_matrices[3], KeyMatrix{});
+    EXPECT_EQ(mouse.dpi_stage_codes, BuildDpiStageCodes(2, profile_));
+    EXPECT_EQ(mouse.dpi_stage_codes,
+              (std::array<std::uint8_t, 8>{0x02, 0x06, 0x8A, 0x2A, 0x80, 0x80, 0x80, 0x80}));
     SettingsBlock colours{};
     const auto profile_colours = profile_.dpi_colour_bytes();
     std::copy(profile_colours.begin(), profile_colours.end(), colours.begin());
-    EXPECT_EQ(mouse_.settings[1], colours);
-    EXPECT_EQ(mouse_.settings[0], settings0_before);
-    EXPECT_EQ(mouse_.lighting, (LightingBlock{3, 5, 7}));  // option 2 as the mouse had it
-    EXPECT_EQ(mouse_.detail[0], (LightingDetailBlock{2, 0x64, 0x0A}));
-    EXPECT_EQ(mouse_.detail[1], detail1_before);
-    EXPECT_TRUE(
-        std::equal(mouse_.macros.begin(), mouse_.macros.end(), profile_.macro_area().begin()));
-    EXPECT_EQ(mirror_.macro_area, mouse_.macros);  // read back
+    EXPECT_EQ(mouse.settings[1], colours);
+    EXPECT_EQ(mouse.settings[0], settings0_before);
+    EXPECT_EQ(testing::LightingOf(mouse),
+              (LightingBlock{3, 5, 7}));  // option 2 as the mouse had it
+    EXPECT_EQ(mouse.lighting_detail[0], (LightingDetailBlock{2, 0x64, 0x0A}));
+    EXPECT_EQ(mouse.lighting_detail[1], detail1_before);
+    const MacroArea macros = testing::MacroAreaOf(mouse);
+    EXPECT_TRUE(std::equal(macros.begin(), macros.end(), profile_.macro_area().begin()));
+    EXPECT_EQ(mirror_.macro_area, macros);  // read back
 }
 
 std::vector<Crossing> Outputs(const std::vector<Crossing>& traffic) {

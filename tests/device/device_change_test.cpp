@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "fake_hid.h"
-#include "fake_mouse.h"
+#include "firmware_on_wire.h"
 
 namespace corvanti {
 namespace {
 
-using testing::FakeMouse;
+using testing::FirmwareOnWire;
 
 constexpr std::string_view kMouseName =
     "\\\\?\\HID#VID_04D9&PID_A09F&MI_02&Col01#8&2b1d5f3&0&0000#{4d1e55b2-f16f-11cf-88cb-"
@@ -47,13 +47,14 @@ struct ChangeRig {
     PacketTransport transport{link, clock};
     DeviceCommands commands{transport, mirror, clock, messages};
     DeviceLink device{link, discovery, transport, commands, clock, messages, messages, events};
-    std::unique_ptr<FakeMouse> mouse;
+    std::unique_ptr<FirmwareOnWire> mouse;
 
-    void Plug(FakeMouse::Style style) {
-        discovery.interfaces = {testing::MouseInterface("evt", 0xFF01),
-                                testing::MouseInterface("cmd", 0xFF00)};
-        mouse = std::make_unique<FakeMouse>(discovery.WireOf("cmd"), style);
-        mouse->sensor = {1, 2, 3, 0x05};
+    void Plug(HandshakeStyle style) {
+        discovery.interfaces = {testing::MouseInterface("evt", kEventUsage),
+                                testing::MouseInterface("cmd", kCommandUsage)};
+        auto state = testing::DistinctMouseState();
+        state.sensor_block = {1, 2, 3, 0x05};
+        mouse = std::make_unique<FirmwareOnWire>(discovery.WireOf("cmd"), state, style);
     }
     void Unplug() { discovery.interfaces.clear(); }
     DeviceChangeOutcome Change(std::uint32_t event, bool reader_exists = true,
@@ -65,13 +66,13 @@ struct ChangeRig {
 
 TEST(DeviceChange, ArrivalOfTheMouseAcceptsItAndRefreshesTheSensorBlock) {
     ChangeRig rig;
-    rig.Plug(FakeMouse::Style::Scrambled);
+    rig.Plug(HandshakeStyle::Scrambled);
     const auto outcome = rig.Change(kDeviceArrival);
     EXPECT_EQ(outcome, (DeviceChangeOutcome{true, false, true}));
     EXPECT_EQ(rig.link.connected.load(), 1);
     EXPECT_EQ(rig.events.events, (std::vector<DeviceEvent>{{DeviceEventCode::MouseDetected, 0}}));
     EXPECT_EQ(rig.mirror.dpi_sensor_type, 1);
-    EXPECT_EQ(rig.mouse->sensor, (SensorBlock{1, 2, 3, 0x45}));
+    EXPECT_EQ(rig.mouse->state().sensor_block, (std::array<std::uint8_t, 4>{1, 2, 3, 0x45}));
 }
 
 TEST(DeviceChange, ReaderIsResumedOnlyWhenItExistsAndTheFirstPageHasNotDoneIt) {
@@ -79,7 +80,7 @@ TEST(DeviceChange, ReaderIsResumedOnlyWhenItExistsAndTheFirstPageHasNotDoneIt) {
         {true, false, true}, {true, true, false}, {false, false, false}};
     for (const auto& [exists, done, resume] : cases) {
         ChangeRig rig;
-        rig.Plug(FakeMouse::Style::Scrambled);
+        rig.Plug(HandshakeStyle::Scrambled);
         EXPECT_EQ(rig.Change(kDeviceArrival, exists, done).resume_reader, resume);
     }
 }
@@ -98,7 +99,7 @@ TEST(DeviceChange, FailedOpenReportsTheMouseLostAndHidesTheWindow) {
 
 TEST(DeviceChange, RemovalWithTheMouseStillReachableRunsOnlyTheHandshake) {
     ChangeRig rig;
-    rig.Plug(FakeMouse::Style::Scrambled);
+    rig.Plug(HandshakeStyle::Scrambled);
     EXPECT_EQ(rig.Change(kDeviceRemoveComplete), (DeviceChangeOutcome{true, false, false}));
     EXPECT_EQ(rig.link.connected.load(), 1);
     EXPECT_EQ(rig.mouse->requests.size(), 2u);  // the two handshake tries, no sensor commands
@@ -106,7 +107,7 @@ TEST(DeviceChange, RemovalWithTheMouseStillReachableRunsOnlyTheHandshake) {
 
 TEST(DeviceChange, PlainAnsweringMouseIsNotAcceptedOnArrival) {
     ChangeRig rig;
-    rig.Plug(FakeMouse::Style::Plain);
+    rig.Plug(HandshakeStyle::Plain);
     EXPECT_EQ(rig.Change(kDeviceArrival), (DeviceChangeOutcome{true, false, false}));
     EXPECT_EQ(rig.link.connected.load(), 0);
     EXPECT_EQ(rig.events.events,
@@ -116,7 +117,7 @@ TEST(DeviceChange, PlainAnsweringMouseIsNotAcceptedOnArrival) {
 
 TEST(DeviceChange, OtherNotificationsTouchNothing) {
     ChangeRig rig;
-    rig.Plug(FakeMouse::Style::Scrambled);
+    rig.Plug(HandshakeStyle::Scrambled);
     const auto outcome = HandleDeviceChange({kDeviceArrival, kDeviceInterfaceType, "HID#VID_1234"},
                                             rig.device, true, false);
     EXPECT_EQ(outcome, DeviceChangeOutcome{});

@@ -4,7 +4,7 @@
 
 #include "device/dpi_codes.h"
 #include "fake_hid.h"
-#include "fake_mouse.h"
+#include "firmware_on_wire.h"
 
 namespace corvanti {
 namespace {
@@ -141,20 +141,21 @@ TEST_F(DeviceCommandsTest, SensorRefreshKeepsTheBlockAndSetsTheAcceptBit) {
 }
 
 TEST_F(DeviceCommandsTest, ScrambledMouseTakesWritesAndAnswersReads) {
-    testing::FakeMouse mouse(wire_, testing::FakeMouse::Style::Scrambled, true);
+    testing::FirmwareOnWire mouse(wire_, testing::DistinctMouseState(), HandshakeStyle::Scrambled);
+    mouse.AcceptWithoutTraffic();
     link_.xor_key = HandshakeXorKey();
     link_.scrambling.store(1);
     mirror_.settings[1].fill(0x19);
     commands_.WriteSettingsBlocks();
     mirror_.lighting = {3, 4, 5};
     commands_.WriteLightingBlock();
-    EXPECT_EQ(mouse.settings[1], mirror_.settings[1]);
-    EXPECT_EQ(mouse.lighting, mirror_.lighting);
+    EXPECT_EQ(mouse.state().settings[1], mirror_.settings[1]);
+    EXPECT_EQ(testing::LightingOf(mouse.state()), mirror_.lighting);
     mirror_ = DeviceMirror{};
     commands_.ReadSettingsBlocks();
     commands_.ReadLightingBlock();
-    EXPECT_EQ(mirror_.settings, mouse.settings);
-    EXPECT_EQ(mirror_.lighting, mouse.lighting);
+    EXPECT_EQ(mirror_.settings, mouse.state().settings);
+    EXPECT_EQ(mirror_.lighting, testing::LightingOf(mouse.state()));
 }
 
 TEST(DpiCodes, BaseCodeComesFromTheSensorsTableAndZeroOutsideIt) {

@@ -1,7 +1,7 @@
 #pragma once
 
 // Test doubles for the device link: a scripted HID wire that records every report crossing it,
-// a discovery over a fixed interface list, a recording clock and a recording event sink.
+// a discovery over a fixed interface list and a recording event sink.
 
 #include <algorithm>
 #include <chrono>
@@ -20,7 +20,8 @@
 #include "device/device_event.h"
 #include "device/hid_transport.h"
 #include "device/link_state.h"
-#include "device/pause_clock.h"
+#include "device/mouse_identity.h"
+#include "support/recording_clock.h"
 #include "support/recording_messages.h"
 
 namespace corvanti::testing {
@@ -156,19 +157,6 @@ class FakeDiscovery : public HidDiscovery {
     std::map<std::string, std::shared_ptr<Wire>> wires_;
 };
 
-class RecordingClock : public PauseClock {
-  public:
-    std::vector<std::chrono::milliseconds> pauses;
-    void Pause(std::chrono::milliseconds duration) override { pauses.push_back(duration); }
-    std::chrono::milliseconds Total() const {
-        std::chrono::milliseconds total{0};
-        for (auto pause : pauses) {
-            total += pause;
-        }
-        return total;
-    }
-};
-
 class RecordingEvents : public DeviceEventSink {
   public:
     std::vector<DeviceEvent> events;
@@ -179,7 +167,8 @@ class RecordingEvents : public DeviceEventSink {
 
 // The feature report that carries `packet` on the command channel: report id, then the packet,
 // zero-padded to the channel's feature length.
-inline Report FeatureReportOf(const CommandPacket& packet, std::size_t size = 9) {
+inline Report FeatureReportOf(const CommandPacket& packet,
+                              std::size_t size = kCommandFeatureLength) {
     Report report(size, 0);
     std::copy(packet.begin(), packet.end(), report.begin() + 1);
     return report;
@@ -188,23 +177,23 @@ inline Report FeatureReportOf(const CommandPacket& packet, std::size_t size = 9)
 // Puts a scripted command channel with the mouse's report lengths into `link`.
 inline void AttachScriptedCommandChannel(LinkState& link, const std::shared_ptr<Wire>& wire) {
     link.command = std::make_unique<ScriptedCollection>(wire);
-    link.feature_length = 9;
-    link.input_length = 33;
-    link.output_length = 33;
+    link.feature_length = kCommandFeatureLength;
+    link.input_length = kCommandDataReportLength;
+    link.output_length = kCommandDataReportLength;
 }
 
 inline HidInterfaceInfo MouseInterface(std::string path, std::uint16_t usage,
-                                       std::uint16_t feature_length = 9) {
+                                       std::uint16_t feature_length = kCommandFeatureLength) {
     HidInterfaceInfo info;
     info.path = std::move(path);
-    info.vendor_id = 0x04D9;
-    info.product_id = 0xA09F;
+    info.vendor_id = kMouseVendorId;
+    info.product_id = kMouseProductId;
     info.version = 0x0100;
     info.usage_page = usage;
     info.usage = usage;
     info.feature_length = feature_length;
-    info.input_length = 33;
-    info.output_length = 33;
+    info.input_length = kCommandDataReportLength;
+    info.output_length = kCommandDataReportLength;
     return info;
 }
 

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "fake_hid.h"
-#include "fake_mouse.h"
+#include "firmware_on_wire.h"
 
 namespace corvanti {
 namespace {
 
-using testing::FakeMouse;
+using testing::FirmwareOnWire;
 using Kind = testing::Crossing::Kind;
 
 struct HandshakeRig {
@@ -27,7 +27,7 @@ struct HandshakeRig {
 
 TEST(Handshake, ScrambledEchoIsAccepted) {
     HandshakeRig rig;
-    FakeMouse mouse(rig.wire, FakeMouse::Style::Scrambled);
+    FirmwareOnWire mouse(rig.wire, testing::DistinctMouseState(), HandshakeStyle::Scrambled);
     rig.Run();
     EXPECT_EQ(rig.link.connected.load(), 1);
     EXPECT_EQ(rig.link.scrambling.load(), 1);
@@ -46,11 +46,12 @@ TEST(Handshake, PlainEchoSilenceAndGarbageAreAllRejected) {
         const char* name;
         std::function<void(HandshakeRig&)> mouse;
     };
-    std::vector<std::unique_ptr<FakeMouse>> keep;
+    std::vector<std::unique_ptr<FirmwareOnWire>> keep;
     const Case cases[] = {
         {"plain",
          [&](HandshakeRig& rig) {
-             keep.push_back(std::make_unique<FakeMouse>(rig.wire, FakeMouse::Style::Plain));
+             keep.push_back(std::make_unique<FirmwareOnWire>(
+                 rig.wire, testing::DistinctMouseState(), HandshakeStyle::Plain));
          }},
         {"silent", [](HandshakeRig&) {}},
         {"garbage",
@@ -76,7 +77,7 @@ TEST(Handshake, PlainEchoSilenceAndGarbageAreAllRejected) {
 
 TEST(Handshake, PlainMatchEndsWithoutAScrambledTry) {
     HandshakeRig rig;
-    FakeMouse mouse(rig.wire, FakeMouse::Style::Plain);
+    FirmwareOnWire mouse(rig.wire, testing::DistinctMouseState(), HandshakeStyle::Plain);
     rig.Run();
     EXPECT_EQ(rig.wire->Count(Kind::SetFeature), 1u);
 }

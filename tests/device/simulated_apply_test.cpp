@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "support/recording_clock.h"
+#include "support/recording_messages.h"
+#include "support/sample_profile.h"
 #include "support/scratch_folder.h"
 
 #include <chrono>
@@ -11,25 +14,12 @@
 #include "device/device_commands.h"
 #include "device/event_reader.h"
 #include "device/packet_transport.h"
-#include "device/simulated_mouse.h"
+#include "sim/simulated_mouse.h"
 
 namespace corvanti {
 namespace {
 
 using namespace std::chrono_literals;
-
-class NoPauses : public PauseClock {
-  public:
-    void Pause(std::chrono::milliseconds duration) override { total += duration; }
-    std::chrono::milliseconds total{0};
-};
-
-class SilentMessages : public UserMessages, public TraceSink {
-  public:
-    void ShowMessage(std::string_view, std::string_view) override { ++shown; }
-    void Trace(std::string_view) override {}
-    int shown = 0;
-};
 
 class EventList : public DeviceEventSink {
   public:
@@ -73,30 +63,6 @@ std::size_t CountPrefix(const std::vector<std::string>& lines, std::string_view 
         lines.begin(), lines.end(), [&](const auto& l) { return l.rfind(prefix, 0) == 0; }));
 }
 
-// Stage levels 0, 2, 4, 7 with stage 3 disabled, lighting mode 3 (neon) variant 2, distinct
-// colours, a distinct first and last byte in every macro, and a changed button in each mode.
-ProfileRecord SampleProfile() {
-    ProfileRecord profile;
-    ApplyDefaultKeyLayout(profile);
-    profile.set_slot(KeyMode::A, SlotField::FunctionType, 2, 15);
-    profile.set_slot(KeyMode::B, SlotField::FunctionType, 4, 15);
-    profile.set_report_rate_code(2);
-    const std::uint8_t levels[kDpiStageCount] = {0, 2, 4, 7};
-    for (std::size_t stage = 0; stage < kDpiStageCount; ++stage) {
-        profile.set_dpi_level(stage, levels[stage]);
-        profile.set_dpi_stage_enabled(stage, stage != 2);
-        profile.set_dpi_colour(stage, {static_cast<std::uint8_t>(0x11 * (stage + 1)), 0x22, 0x33});
-    }
-    profile.set_lighting_mode(3);
-    profile.set_lighting_parameter(3, 4);
-    profile.set_neon_effect(2);
-    for (std::size_t block = 0; block < kMacroBlockCount; ++block) {
-        profile.macro_block(block)[0] = static_cast<std::uint8_t>(block + 1);
-        profile.macro_block(block)[127] = static_cast<std::uint8_t>(0xC0 + block);
-    }
-    return profile;
-}
-
 // The program's device link set up against a simulated mouse, as on arrival: open, handshake,
 // sensor-block refresh.
 class SimulatedLink {
@@ -111,8 +77,8 @@ class SimulatedLink {
     std::shared_ptr<SimulatedMouse> mouse_;
     MouseAcceptance acceptance = MouseAcceptance::NotFound;
     LinkState link;
-    NoPauses clock;
-    SilentMessages messages;
+    testing::RecordingClock clock;
+    testing::RecordingMessages messages;
     EventList events;
     DeviceMirror mirror;
     PacketTransport transport{link, clock};
@@ -139,7 +105,7 @@ TEST(SimulatedApplyTest, MouseHoldsExactlyTheProfileForEverySensorType) {
         {3, {0x01, 0x03, 0x85, 0x08, 0x80, 0x80, 0x80, 0x80}},
         {5, {0x00, 0x00, 0x80, 0x00, 0x80, 0x80, 0x80, 0x80}},
     };
-    const ProfileRecord profile = SampleProfile();
+    const ProfileRecord profile = testing::SampleProfile();
     for (const auto& c : cases) {
         SimulatedMouseOptions options;
         options.sensor_type = c.sensor_type;
@@ -164,7 +130,7 @@ TEST(SimulatedApplyTest, MouseHoldsExactlyTheProfileForEverySensorType) {
             EXPECT_TRUE(std::equal(expected.begin(), expected.end(), held.macros[block].begin()))
                 << "macro " << block + 1;
         }
-        SimulatedMouseState::SettingsBlock colours{};
+        SettingsBlock colours{};
         const auto profile_colours = profile.dpi_colour_bytes();
         std::copy(profile_colours.begin(), profile_colours.end(), colours.begin());
         EXPECT_EQ(held.settings[1], colours);
@@ -196,7 +162,7 @@ TEST(SimulatedApplyTest, LightingMergeAgainstWhatTheMouseHolds) {
         {4, 1, 1, 2, {0x01, 0x03, 0x02}, {0x01, 0x40, 0x20}},
     };
     for (const auto& c : cases) {
-        ProfileRecord profile = SampleProfile();
+        ProfileRecord profile = testing::SampleProfile();
         profile.set_lighting_mode(c.mode);
         if (c.mode >= 1 && c.mode <= 3) {
             profile.set_lighting_parameter(c.mode, c.parameter);
@@ -221,12 +187,12 @@ TEST(SimulatedApplyTest, TrafficOfOneApplyAndTwoInARow) {
         options.traffic_log_path = log_path;
         auto mouse = MakeMouse(options);
         SimulatedLink program(mouse);
-        const ProfileRecord profile = SampleProfile();
+        const ProfileRecord profile = testing::SampleProfile();
         for (std::size_t run = 0; run < 3; ++run) {
             marks[run] = ReadLines(log_path).size();
-            const auto paused_before = program.clock.total;
+            const auto paused_before = program.clock.Total();
             program.Apply(profile);
-            EXPECT_EQ(program.clock.total - paused_before, 249ms);
+            EXPECT_EQ(program.clock.Total() - paused_before, 249ms);
         }
     }
     lines = ReadLines(log_path);
@@ -254,7 +220,7 @@ TEST(SimulatedApplyTest, MousePulledOutMidwayEndsTheApplyPromptlyAndTheProfileIs
         ASSERT_TRUE(program.link.connected_now());
         mouse->UnplugAfter(reports);
         const auto start = std::chrono::steady_clock::now();
-        program.Apply(SampleProfile());
+        program.Apply(testing::SampleProfile());
         EXPECT_LT(std::chrono::steady_clock::now() - start, 5s) << reports;
         EXPECT_FALSE(mouse->plugged_in());
         EXPECT_EQ(program.persistence.saves, 1);
@@ -280,7 +246,7 @@ TEST(SimulatedApplyTest, FaultyAnswersDoNotStopOrCorruptTheApply) {
         ASSERT_TRUE(program.link.connected_now());
         mouse->SetAnswerFault(c.fault);
         mouse->SetAnswering(c.answering);
-        const ProfileRecord profile = SampleProfile();
+        const ProfileRecord profile = testing::SampleProfile();
         const auto start = std::chrono::steady_clock::now();
         program.Apply(profile);
         EXPECT_LT(std::chrono::steady_clock::now() - start, 10s) << c.what;

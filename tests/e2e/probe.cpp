@@ -3,6 +3,8 @@
 //
 //   probe windows CLASS               every top-level window of CLASS with its state
 //   probe post CLASS MSG WPARAM LPARAM posts a message to the first window of CLASS
+//   probe ACTION CLASS                performs a named action on the first window of CLASS:
+//                                     open-from-tray, open-tray-menu or exit
 //   probe dialogs                     every top-level dialog box with caption and texts
 //   probe press-ok CAPTION            presses OK on the dialog box with that caption
 //   probe tray-icon CLASS             whether the first window of CLASS owns a tray icon
@@ -19,7 +21,33 @@
 #include <string>
 #include <vector>
 
+#include "app/win/resource_ids.h"
+#include "common/win/program_messages.h"
+
 namespace {
+
+// What a user does through the tray, as the message the main window receives for it.
+struct NamedAction {
+    const wchar_t* name;
+    UINT message;
+    WPARAM wparam;
+    LPARAM lparam;
+};
+
+constexpr NamedAction kNamedActions[] = {
+    {L"open-from-tray", corvanti::win::kTrayCallbackMessage, 0, WM_LBUTTONUP},
+    {L"open-tray-menu", corvanti::win::kTrayCallbackMessage, 0, WM_RBUTTONUP},
+    {L"exit", WM_COMMAND, ID_TRAY_EXIT, 0},
+};
+
+const NamedAction* FindNamedAction(const std::wstring& name) {
+    for (const NamedAction& action : kNamedActions) {
+        if (name == action.name) {
+            return &action;
+        }
+    }
+    return nullptr;
+}
 
 struct Found {
     std::wstring class_name;
@@ -278,6 +306,8 @@ int wmain(int argc, wchar_t** argv) {
         result =
             PostToClass(argv[2], static_cast<UINT>(Number(argv[3])),
                         static_cast<WPARAM>(Number(argv[4])), static_cast<LPARAM>(Number(argv[5])));
+    } else if (const NamedAction* action = FindNamedAction(verb); action != nullptr && argc == 3) {
+        result = PostToClass(argv[2], action->message, action->wparam, action->lparam);
     } else if (verb == L"dialogs") {
         result = ListDialogs();
     } else if (verb == L"press-ok" && argc == 3) {

@@ -17,12 +17,7 @@ import traceback
 
 WINDOW_CLASS = "CorvantiTarnGMClass"
 EXE = "Corvanti-Tarn.exe"
-TRAY_MESSAGE = 0x401
-WM_COMMAND = 0x111
 WM_CLOSE = 0x10
-WM_LBUTTONUP = 0x202
-WM_RBUTTONUP = 0x205
-EXIT_COMMAND = 1028
 DPI_LEVEL_OFFSET = 0x787  # in the profile record, after config.bin's first-run flag
 TRACE_LINE = re.compile(r'OutputDebugStringA "(.*)"\s*$')
 
@@ -109,6 +104,15 @@ class Harness:
 
     def post(self, message, wparam, lparam):
         self.probe("post", WINDOW_CLASS, message, wparam, lparam)
+
+    def open_from_tray(self):
+        self.probe("open-from-tray", WINDOW_CLASS)
+
+    def open_tray_menu(self):
+        self.probe("open-tray-menu", WINDOW_CLASS)
+
+    def choose_exit(self):
+        self.probe("exit", WINDOW_CLASS)
 
     def screenshot(self, name):
         path = os.path.join(self.work, "screens", name + ".png")
@@ -200,7 +204,7 @@ class Program:
     def end(self):
         if self.process.poll() is None:
             try:
-                self.harness.probe("post", WINDOW_CLASS, WM_COMMAND, EXIT_COMMAND, 0)
+                self.harness.choose_exit()
                 self.process.wait(timeout=10)
             except (subprocess.TimeoutExpired, OSError):
                 self.process.kill()
@@ -244,7 +248,7 @@ def scenario_start_with_simulated_mouse(harness):
     expect(harness.tray_icon_present(), "the tray icon exists")
 
     # Opening from the tray shows the window (the page builders draw nothing yet).
-    harness.post(TRAY_MESSAGE, 0, WM_LBUTTONUP)
+    harness.open_from_tray()
     program.wait_exact("window shown")
     harness.wait_until(lambda: harness.windows()[0]["visible"] == "1", "the window to show")
     harness.screenshot("opened-from-tray")
@@ -272,7 +276,7 @@ def scenario_no_mouse(harness):
     program.wait_exact(NOT_DETECTED)
     wait_started(harness, program)
     harness.wait_until(lambda: harness.windows()[0]["visible"] == "0", "the window to hide")
-    harness.post(TRAY_MESSAGE, 0, WM_LBUTTONUP)
+    harness.open_from_tray()
     program.wait_exact(NOT_DETECTED, times=2)
     expect(harness.windows()[0]["visible"] == "0", "the window stays hidden")
     expect(program.count("window shown") == 0, "the window was never shown")
@@ -317,7 +321,7 @@ def scenario_exit_from_tray_menu(harness):
     wait_started(harness, program)
     window = harness.windows()[0]["window"]
     subprocess.run(["xdotool", "mousemove", "600", "500"], capture_output=True)
-    harness.post(TRAY_MESSAGE, 0, WM_RBUTTONUP)
+    harness.open_tray_menu()
     program.wait_exact("tray menu shown")
     harness.screenshot("tray-menu")
     # The menu's one item is chosen with the keyboard; a window manager-less display may not
@@ -328,7 +332,7 @@ def scenario_exit_from_tray_menu(harness):
         harness.notes.append("tray menu: chosen with the keyboard")
     except ScenarioFailed:
         subprocess.run(["xdotool", "key", "Escape"], capture_output=True)
-        harness.post(WM_COMMAND, EXIT_COMMAND, 0)
+        harness.choose_exit()
         code = program.wait_exit(30)
         harness.notes.append("tray menu: shown; its command was posted")
     expect(code == 0, "exit code %s" % code)

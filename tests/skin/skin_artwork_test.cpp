@@ -41,7 +41,7 @@ PngHeader ReadPngHeader(const std::filesystem::path& path) {
 }
 
 std::filesystem::path SkinsRoot() {
-    return std::filesystem::path(CORVANTI_TEST_DATA_DIR).parent_path().parent_path() / "Skins";
+    return std::filesystem::path(CORVANTI_SKINS_DIR);
 }
 
 struct FixedImage {

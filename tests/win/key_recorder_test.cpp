@@ -22,7 +22,7 @@ constexpr WORD kScanB = 0x30;
 // A window that hands recorded keys to the editor, as the main window does.
 struct RecordingTarget {
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-        if (message == kRecordedKeyMessage && current != nullptr) {
+        if (message == win::kMacroRecorderKeyMessage && current != nullptr) {
             current->editor->OnRecordedKey(wparam, current->recorder->current_key_name());
             return 0;
         }

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "common/text_encoding.h"
-#include "device/simulated_mouse.h"
 #include "device/win/hid_backend.h"
 #include "device/win/high_resolution_pause_clock.h"
+#include "sim/simulated_mouse.h"
 
 namespace corvanti::win {
 namespace {

@@ -6,6 +6,7 @@
 
 #include "app/win/mouse_backend.h"
 #include "common/text_encoding.h"
+#include "common/win/program_messages.h"
 #include "device/device_change.h"
 #include "device/device_open.h"
 #include "device/handshake.h"

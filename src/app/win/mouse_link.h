@@ -23,8 +23,6 @@ namespace corvanti::win {
 // arrival and removal.
 class MouseLink final : private DeviceEventSink {
   public:
-    static constexpr UINT kDeviceEventMessage = WM_USER + 2;
-
     MouseLink(const ProgramOptions& options, UserMessages& messages, TraceSink& trace);
     MouseLink(const MouseLink&) = delete;
     MouseLink& operator=(const MouseLink&) = delete;

@@ -9,6 +9,8 @@
 #include "app/settings_file.h"
 #include "app/win/resource_ids.h"
 #include "common/text_encoding.h"
+#include "common/win/program_messages.h"
+#include "device/win/hid_interface_class.h"
 #include "profile/profile_file.h"
 
 namespace corvanti::win {
@@ -16,10 +18,6 @@ namespace {
 
 constexpr const wchar_t kInstanceMutexName[] = L"CorvantiTarnMutex";
 constexpr const char* kMainImageName = "/main.png";
-
-// GUID_DEVINTERFACE_HID, spelled out so no extra import library is needed for it.
-constexpr GUID kHidInterfaceClass = {
-    0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
 
 std::filesystem::path ExecutablePath() {
     std::wstring buffer(MAX_PATH, L'\0');
@@ -51,32 +49,22 @@ CPelmarDlg::CPelmarDlg(HINSTANCE instance, const ProgramOptions& options)
       mouse_(options, messages_, trace_) {}
 
 INT_PTR CPelmarDlg::RunModal() {
-    return DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_MAIN_WINDOW), nullptr, DialogProc,
-                           reinterpret_cast<LPARAM>(this));
+    using Thunk = DialogThunk<CPelmarDlg>;
+    return DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_MAIN_WINDOW), nullptr, Thunk::Procedure,
+                           Thunk::ParamOf(this));
 }
 
-INT_PTR CALLBACK CPelmarDlg::DialogProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_INITDIALOG) {
-        auto* self = reinterpret_cast<CPelmarDlg*>(lparam);
-        SetWindowLongPtrW(window, DWLP_USER, lparam);
-        self->window_ = window;
-        return self->OnInitDialog();
-    }
-    auto* self = reinterpret_cast<CPelmarDlg*>(GetWindowLongPtrW(window, DWLP_USER));
-    return self == nullptr ? FALSE : self->HandleMessage(message, wparam, lparam);
+INT_PTR CPelmarDlg::OnAttach(HWND window) {
+    window_ = window;
+    return OnInitDialog();
 }
 
-INT_PTR CPelmarDlg::Answer(LRESULT result) {
-    SetWindowLongPtrW(window_, DWLP_MSGRESULT, result);
-    return TRUE;
-}
-
-INT_PTR CPelmarDlg::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+INT_PTR CPelmarDlg::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
         case WM_NCPAINT:
             return OnNcPaint();
         case WM_ERASEBKGND:
-            return Answer(OnEraseBackground(reinterpret_cast<HDC>(wparam)));
+            return AnswerDialogMessage(window_, OnEraseBackground(reinterpret_cast<HDC>(wparam)));
         case WM_PAINT:
             return OnPaint();
         case WM_CLOSE:
@@ -88,15 +76,15 @@ INT_PTR CPelmarDlg::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_COMMAND:
             OnCommand(wparam);
             return TRUE;
-        case TrayIcon::kCallbackMessage:
+        case kTrayCallbackMessage:
             OnTrayCallback(lparam);
-            return Answer(0);
-        case MouseLink::kDeviceEventMessage:
+            return AnswerDialogMessage(window_, 0);
+        case kDeviceEventMessage:
             OnDeviceEvent(wparam, lparam);
-            return Answer(0);
+            return AnswerDialogMessage(window_, 0);
         case WM_DEVICECHANGE:
             OnDeviceChange(wparam, lparam);
-            return Answer(TRUE);
+            return AnswerDialogMessage(window_, TRUE);
         case WM_QUERYDRAGICON:
             return reinterpret_cast<INT_PTR>(icon_.get());
         default:
@@ -154,7 +142,7 @@ bool CPelmarDlg::RegisterForHidNotifications() {
     DEV_BROADCAST_DEVICEINTERFACE_W filter{};
     filter.dbcc_size = sizeof filter;
     filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    filter.dbcc_classguid = kHidInterfaceClass;
+    filter.dbcc_classguid = HidInterfaceClassGuid();
     device_notification_.Reset(
         RegisterDeviceNotificationW(window_, &filter, DEVICE_NOTIFY_WINDOW_HANDLE));
     return device_notification_.valid();
@@ -164,8 +152,7 @@ void CPelmarDlg::LoadSettingsFile() {
     const auto settings = ReadSettings(paths_.settings, texts_.Text(TextRole::SettingsSectionName));
     captions_ = settings.captions;
     skin_name_ = settings.skin.path;
-    const auto colour = TextColorFromSettings(settings.skin);
-    text_colour_ = {colour.red, colour.green, colour.blue};
+    text_colour_ = TextColorFromSettings(settings.skin);
     trace_.Trace("text colour: " + std::to_string(text_colour_.red) + "," +
                  std::to_string(text_colour_.green) + "," + std::to_string(text_colour_.blue));
 }
@@ -276,7 +263,7 @@ void CPelmarDlg::OpenFromTray() {
     const auto opening =
         PlanWindowOpening({mouse_.connected(), reload_on_show_, page_, basic_page_built_});
     if (opening.send_not_detected) {
-        SendMessageW(window_, MouseLink::kDeviceEventMessage, kMouseNotDetectedEvent, 0);
+        SendMessageW(window_, kDeviceEventMessage, kMouseNotDetectedEvent, 0);
         return;
     }
     if (opening.clear_reload_on_show) {

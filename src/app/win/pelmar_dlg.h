@@ -17,6 +17,7 @@
 #include "app/win/mouse_link.h"
 #include "app/win/tray_icon.h"
 #include "app/win/windows_messages.h"
+#include "common/win/dialog_thunk.h"
 #include "common/win/handle_owners.h"
 #include "profile/profile_paths.h"
 #include "profile/profile_record.h"
@@ -36,9 +37,9 @@ class CPelmarDlg {
     INT_PTR RunModal();
 
   private:
-    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-    INT_PTR HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
-    INT_PTR Answer(LRESULT result);
+    friend struct DialogThunk<CPelmarDlg>;
+    INT_PTR OnAttach(HWND window);
+    INT_PTR Dispatch(UINT message, WPARAM wparam, LPARAM lparam);
 
     BOOL OnInitDialog();
     BOOL OnNcPaint();

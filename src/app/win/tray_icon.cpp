@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/text_encoding.h"
+#include "common/win/program_messages.h"
 
 namespace corvanti::win {
 namespace {
@@ -27,7 +28,7 @@ void CopyCut(wchar_t (&target)[N], const std::wstring& text) {
 void TrayIcon::Add(HWND window, HICON icon) {
     record_.cbSize = kRecordSize;
     record_.hWnd = window;
-    record_.uCallbackMessage = kCallbackMessage;
+    record_.uCallbackMessage = kTrayCallbackMessage;
     record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record_.hIcon = icon;
     CopyCut(record_.szTip, kTip);

@@ -13,8 +13,6 @@ namespace corvanti::win {
 // balloon and deletes it again; the results of the shell calls are traced, never acted on.
 class TrayIcon {
   public:
-    static constexpr UINT kCallbackMessage = WM_USER + 1;
-
     explicit TrayIcon(TraceSink& trace) : trace_(trace) {}
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;

@@ -1,6 +1,13 @@
 #pragma once
 
+// clang-format off
 #include <windows.h>
+#include <setupapi.h>
+// The HID library's headers declare C functions without saying so.
+extern "C" {
+#include <hidsdi.h>
+}
+// clang-format on
 
 #include <utility>
 
@@ -56,6 +63,14 @@ struct KernelHandleTraits {
     static void Release(HANDLE handle) { CloseHandle(handle); }
 };
 
+// Handles whose "none" value is INVALID_HANDLE_VALUE (SetupDiGetClassDevsW and friends).
+template <typename Handle, auto ReleaseFunction>
+struct InvalidIsEmptyTraits {
+    static Handle Empty() { return INVALID_HANDLE_VALUE; }
+    static bool IsValid(Handle handle) { return handle != INVALID_HANDLE_VALUE; }
+    static void Release(Handle handle) { ReleaseFunction(handle); }
+};
+
 inline void DeleteGdiObject(HGDIOBJ object) {
     DeleteObject(object);
 }
@@ -70,6 +85,10 @@ using UniqueMenu = Owner<HMENU, NullIsEmptyTraits<HMENU, DestroyMenu>>;
 using UniqueHook = Owner<HHOOK, NullIsEmptyTraits<HHOOK, UnhookWindowsHookEx>>;
 using UniqueDeviceNotification =
     Owner<HDEVNOTIFY, NullIsEmptyTraits<HDEVNOTIFY, UnregisterDeviceNotification>>;
+using UniqueDeviceInfoSet =
+    Owner<HDEVINFO, InvalidIsEmptyTraits<HDEVINFO, SetupDiDestroyDeviceInfoList>>;
+using UniquePreparsedData =
+    Owner<PHIDP_PREPARSED_DATA, NullIsEmptyTraits<PHIDP_PREPARSED_DATA, HidD_FreePreparsedData>>;
 
 // Selects an object into a device context and selects the previous one back.
 class ScopedSelection {

@@ -8,8 +8,6 @@ extern "C" {
 #include <hidsdi.h>
 #include <hidpi.h>
 }
-#include <initguid.h>
-#include <hidclass.h>
 // clang-format on
 
 #include <algorithm>
@@ -17,7 +15,9 @@ extern "C" {
 #include <cstdint>
 #include <span>
 
+#include "common/text_encoding.h"
 #include "common/win/handle_owners.h"
+#include "device/win/hid_interface_class.h"
 
 namespace corvanti {
 
@@ -26,65 +26,11 @@ namespace {
 // How long a write of one output report may take before it is given up.
 constexpr DWORD kWriteTimeoutMs = 1000;
 
-std::wstring WideFromUtf8(const std::string& text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size =
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(std::max(size, 0)), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
-    return wide;
+// The preparsed data of an opened collection; empty when the system has none for it.
+win::UniquePreparsedData PreparsedDataOf(HANDLE device) {
+    PHIDP_PREPARSED_DATA data = nullptr;
+    return win::UniquePreparsedData(HidD_GetPreparsedData(device, &data) ? data : nullptr);
 }
-
-std::string Utf8FromWide(const wchar_t* wide) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1) {
-        return {};
-    }
-    std::string text(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), size, nullptr, nullptr);
-    text.resize(static_cast<std::size_t>(size - 1));  // without the terminating zero
-    return text;
-}
-
-class DeviceInfoSet {
-  public:
-    explicit DeviceInfoSet(HDEVINFO set) : set_(set) {}
-    ~DeviceInfoSet() {
-        if (valid()) {
-            SetupDiDestroyDeviceInfoList(set_);
-        }
-    }
-    DeviceInfoSet(const DeviceInfoSet&) = delete;
-    DeviceInfoSet& operator=(const DeviceInfoSet&) = delete;
-    bool valid() const { return set_ != INVALID_HANDLE_VALUE; }
-    HDEVINFO get() const { return set_; }
-
-  private:
-    HDEVINFO set_;
-};
-
-class PreparsedData {
-  public:
-    explicit PreparsedData(HANDLE device) {
-        if (!HidD_GetPreparsedData(device, &data_)) {
-            data_ = nullptr;
-        }
-    }
-    ~PreparsedData() {
-        if (data_ != nullptr) {
-            HidD_FreePreparsedData(data_);
-        }
-    }
-    PreparsedData(const PreparsedData&) = delete;
-    PreparsedData& operator=(const PreparsedData&) = delete;
-    bool valid() const { return data_ != nullptr; }
-    PHIDP_PREPARSED_DATA get() const { return data_; }
-
-  private:
-    PHIDP_PREPARSED_DATA data_ = nullptr;
-};
 
 bool InterfacePath(HDEVINFO set, SP_DEVICE_INTERFACE_DATA& data, std::string& path) {
     DWORD size = 0;
@@ -99,12 +45,12 @@ bool InterfacePath(HDEVINFO set, SP_DEVICE_INTERFACE_DATA& data, std::string& pa
     if (!SetupDiGetDeviceInterfaceDetailW(set, &data, detail, size, nullptr, nullptr)) {
         return false;
     }
-    path = Utf8FromWide(detail->DevicePath);
+    path = WideToUtf8(detail->DevicePath);
     return !path.empty();
 }
 
 win::UniqueHandle OpenDevice(const std::string& path, DWORD access, DWORD flags) {
-    return win::UniqueHandle(CreateFileW(WideFromUtf8(path).c_str(), access,
+    return win::UniqueHandle(CreateFileW(Utf8ToWide(path).c_str(), access,
                                          FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                          flags, nullptr));
 }
@@ -128,7 +74,7 @@ HidInterfaceInfo Probe(HDEVINFO set, SP_DEVICE_INTERFACE_DATA& data) {
         info.product_id = attributes.ProductID;
         info.version = attributes.VersionNumber;
     }
-    const PreparsedData preparsed(device.get());
+    const win::UniquePreparsedData preparsed = PreparsedDataOf(device.get());
     if (!preparsed.valid()) {
         info.probe = HidInterfaceInfo::Probe::PreparsedDataFailed;
         return info;
@@ -213,16 +159,16 @@ class WindowsHidCollection : public HidCollection {
 
 bool WindowsHidDiscovery::ListInterfaces(std::vector<HidInterfaceInfo>& interfaces) {
     interfaces.clear();
-    const DeviceInfoSet set(SetupDiGetClassDevsW(&GUID_DEVINTERFACE_HID, nullptr, nullptr,
-                                                 DIGCF_PRESENT | DIGCF_DEVICEINTERFACE));
+    const GUID hid_class = win::HidInterfaceClassGuid();
+    const win::UniqueDeviceInfoSet set(
+        SetupDiGetClassDevsW(&hid_class, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE));
     if (!set.valid()) {
         return false;
     }
     for (DWORD index = 0;; ++index) {
         SP_DEVICE_INTERFACE_DATA data{};
         data.cbSize = sizeof(data);
-        if (!SetupDiEnumDeviceInterfaces(set.get(), nullptr, &GUID_DEVINTERFACE_HID, index,
-                                         &data)) {
+        if (!SetupDiEnumDeviceInterfaces(set.get(), nullptr, &hid_class, index, &data)) {
             // ERROR_NO_MORE_ITEMS ends the list; any other error ends it too, since the
             // following members cannot be reached reliably.
             break;

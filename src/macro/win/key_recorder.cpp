@@ -54,7 +54,7 @@ void KeyRecorder::OnKey(LPARAM key_data) {
         return;
     }
     current_key_name_ = event.key_name;
-    SendMessageW(target_, kRecordedKeyMessage, static_cast<WPARAM>(*transition), 0);
+    SendMessageW(target_, win::kMacroRecorderKeyMessage, static_cast<WPARAM>(*transition), 0);
 }
 
 }  // namespace corvanti::macro

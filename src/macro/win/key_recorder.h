@@ -7,20 +7,17 @@
 #include <string>
 
 #include "common/win/handle_owners.h"
+#include "common/win/program_messages.h"
 #include "macro/recording_filter.h"
 #include "macro/recording_hook.h"
 
 namespace corvanti::macro {
 
-// The message a recorded key sends to the main window: wParam 0 for a key-down, 1 for a
-// key-up. Its number is fixed by the program's contract with its main window.
-inline constexpr UINT kRecordedKeyMessage = WM_USER + 3;
-
 // The macro recorder's keyboard hook of the user-interface thread. Each keyboard message the
 // thread retrieves becomes a key event (the key-name table's name, never the system's
 // localised one); the filter decides whether and as what it is handed on, and the target
-// window gets it synchronously, with the name readable meanwhile. One recorder per thread is
-// installed at a time.
+// window gets it synchronously as win::kMacroRecorderKeyMessage, with the name readable
+// meanwhile. One recorder per thread is installed at a time.
 class KeyRecorder : public RecordingHook {
   public:
     using Filter = std::function<std::optional<KeyTransition>(const HookKeyEvent&)>;
@@ -34,7 +31,7 @@ class KeyRecorder : public RecordingHook {
     void Remove() override;
     bool IsInstalled() const override { return static_cast<bool>(hook_); }
 
-    // The key of the event being delivered with kRecordedKeyMessage.
+    // The key of the event being delivered to the target window.
     const std::string& current_key_name() const { return current_key_name_; }
 
   private:

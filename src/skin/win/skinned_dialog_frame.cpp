@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "common/text_encoding.h"
+#include "common/win/window_checks.h"
 #include "skin/frame_layout.h"
 #include "skin/win/mem_dc.h"
 #include "skin/win/skin_image.h"
@@ -18,7 +19,8 @@ constexpr UINT kCentredSingleLine = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY;
 constexpr int kFontWeight = 400;
 constexpr BYTE kFontPitchAndFamily = 0x20;
-// Posted to the dialog to destroy a list after its own notification has returned.
+// Posted to the dialog to destroy a list after its own notification has returned; private to
+// the frame, so from the WM_APP range.
 constexpr UINT kDestroyListMessage = WM_APP + 0x51;
 
 // The frames running modally on this thread, innermost last, and the one message filter they
@@ -88,13 +90,13 @@ INT_PTR SkinnedDialogFrame::RunWithFilter(HWND owner, HINSTANCE instance,
                                            nullptr, GetCurrentThreadId());
     }
     running.frames.push_back(this);
-    const LPARAM self = reinterpret_cast<LPARAM>(this);
+    using Thunk = win::DialogThunk<SkinnedDialogFrame>;
+    const LPARAM self = Thunk::ParamOf(this);
     const INT_PTR result =
         dialog_template != nullptr
-            ? DialogBoxIndirectParamW(instance, dialog_template, owner,
-                                      &SkinnedDialogFrame::DialogProc, self)
+            ? DialogBoxIndirectParamW(instance, dialog_template, owner, Thunk::Procedure, self)
             : DialogBoxParamW(instance, MAKEINTRESOURCEW(SkinDialogInfoOf(kind_).template_id),
-                              owner, &SkinnedDialogFrame::DialogProc, self);
+                              owner, Thunk::Procedure, self);
     running.frames.pop_back();
     if (running.frames.empty() && running.filter != nullptr) {
         UnhookWindowsHookEx(running.filter);
@@ -127,17 +129,10 @@ bool SkinnedDialogFrame::PreTranslate(const MSG& msg) {
     return false;
 }
 
-INT_PTR CALLBACK SkinnedDialogFrame::DialogProc(HWND hwnd, UINT message, WPARAM wparam,
-                                                LPARAM lparam) {
-    if (message == WM_INITDIALOG) {
-        auto* frame = reinterpret_cast<SkinnedDialogFrame*>(lparam);
-        SetWindowLongPtrW(hwnd, DWLP_USER, lparam);
-        frame->hwnd_ = hwnd;
-        frame->own_messages_.set_owner(hwnd);
-        return frame->OnInitDialog();
-    }
-    auto* frame = reinterpret_cast<SkinnedDialogFrame*>(GetWindowLongPtrW(hwnd, DWLP_USER));
-    return frame != nullptr ? frame->Dispatch(message, wparam, lparam) : FALSE;
+INT_PTR SkinnedDialogFrame::OnAttach(HWND hwnd) {
+    hwnd_ = hwnd;
+    own_messages_.set_owner(hwnd);
+    return OnInitDialog();
 }
 
 INT_PTR SkinnedDialogFrame::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -329,7 +324,7 @@ void SkinnedDialogFrame::EndWith(int result) {
 }
 
 void SkinnedDialogFrame::OnLeftButtonDown(ClientPoint p) {
-    const bool list_exists = list_window_ != nullptr && IsWindow(list_window_);
+    const bool list_exists = win::WindowExists(list_window_);
     if (options_.dropdown &&
         list_state_.OnOtherClick(p, options_.dropdown->geometry, list_exists)) {
         CloseList();
@@ -345,7 +340,7 @@ void SkinnedDialogFrame::OnLeftButtonDown(ClientPoint p) {
 
 void SkinnedDialogFrame::OnTriggerClick() {
     const DropdownListSpec& dropdown = *options_.dropdown;
-    const bool list_exists = list_window_ != nullptr && IsWindow(list_window_);
+    const bool list_exists = win::WindowExists(list_window_);
     switch (list_state_.OnTriggerClick(list_exists)) {
         case TriggerAction::kClose:
             CloseList();
@@ -371,7 +366,7 @@ void SkinnedDialogFrame::OnTriggerClick() {
 }
 
 void SkinnedDialogFrame::CloseList() {
-    if (list_window_ != nullptr && IsWindow(list_window_)) {
+    if (win::WindowExists(list_window_)) {
         DestroyWindow(list_window_);
     }
     list_window_ = nullptr;
@@ -384,7 +379,7 @@ void SkinnedDialogFrame::OnListNotification(WORD notification) {
     if (notification != LBN_SELCHANGE && notification != LBN_DBLCLK) {
         return;
     }
-    const bool list_exists = list_window_ != nullptr && IsWindow(list_window_);
+    const bool list_exists = win::WindowExists(list_window_);
     const LRESULT selection = list_exists ? SendMessageW(list_window_, LB_GETCURSEL, 0, 0) : LB_ERR;
     if (!list_state_.OnListChoice(list_exists, selection != LB_ERR)) {
         return;
@@ -409,8 +404,8 @@ void SkinnedDialogFrame::OnListNotification(WORD notification) {
 }
 
 void SkinnedDialogFrame::OnMouseWheel(int delta) {
-    if (!options_.dropdown || !options_.dropdown->wheel_scrolls || list_window_ == nullptr ||
-        !IsWindow(list_window_)) {
+    if (!options_.dropdown || !options_.dropdown->wheel_scrolls ||
+        !win::WindowExists(list_window_)) {
         return;
     }
     const WheelScroll scroll = WheelScrollFor(delta);
@@ -420,7 +415,7 @@ void SkinnedDialogFrame::OnMouseWheel(int delta) {
 }
 
 void SkinnedDialogFrame::FollowCursorInList() {
-    if (list_window_ == nullptr || !IsWindow(list_window_)) {
+    if (!win::WindowExists(list_window_)) {
         return;
     }
     POINT cursor{};

@@ -10,6 +10,7 @@
 
 #include "common/client_rect.h"
 #include "common/user_messages.h"
+#include "common/win/dialog_thunk.h"
 #include "common/win/handle_owners.h"
 #include "skin/child_colours.h"
 #include "skin/dialog_texts.h"
@@ -110,8 +111,9 @@ class SkinnedDialogFrame {
     COLORREF text_colour() const;
 
   private:
-    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+    friend struct win::DialogThunk<SkinnedDialogFrame>;
     static LRESULT CALLBACK MessageFilter(int code, WPARAM wparam, LPARAM lparam);
+    INT_PTR OnAttach(HWND hwnd);
     INT_PTR Dispatch(UINT message, WPARAM wparam, LPARAM lparam);
     INT_PTR RunWithFilter(HWND owner, HINSTANCE instance, const DLGTEMPLATE* dialog_template);
     bool PreTranslate(const MSG& msg);

@@ -1,4 +1,4 @@
-#include "device/simulated_mouse_state.h"
+#include "sim/simulated_mouse_state.h"
 
 #include <set>
 #include <span>

@@ -1,4 +1,4 @@
-#include "device/traffic_log.h"
+#include "sim/traffic_log.h"
 
 #include "common/hex_text.h"
 

@@ -14,20 +14,21 @@
 #include <vector>
 
 #include "device/hid_transport.h"
-#include "device/press_request.h"
-#include "device/simulated_mouse_firmware.h"
-#include "device/simulated_mouse_state.h"
-#include "device/traffic_log.h"
+#include "device/mouse_identity.h"
+#include "sim/press_request.h"
+#include "sim/simulated_mouse_firmware.h"
+#include "sim/simulated_mouse_state.h"
+#include "sim/traffic_log.h"
 
 namespace corvanti {
 
 struct SimulatedMouseOptions {
     std::uint8_t sensor_type = 0;  // for a mouse that has no state file yet
     HandshakeStyle handshake = HandshakeStyle::Scrambled;
-    bool event_channel_first = false;        // the order in which the system lists the channels
-    std::uint16_t event_input_length = 5;    // at least 4: id, code, unused byte, value
-    std::filesystem::path state_path;        // empty: the state lives in memory only
-    std::filesystem::path traffic_log_path;  // empty: no traffic log
+    bool event_channel_first = false;  // the order in which the system lists the channels
+    std::uint16_t event_input_length = kEventInputLength;  // at least 4: id, code, unused, value
+    std::filesystem::path state_path;                      // empty: the state lives in memory only
+    std::filesystem::path traffic_log_path;                // empty: no traffic log
 };
 
 // A mouse on a simulated USB bus, standing in for the system's HID interface list: its command
@@ -38,12 +39,6 @@ struct SimulatedMouseOptions {
 // Collections opened from it keep it alive.
 class SimulatedMouse : public HidDiscovery, public std::enable_shared_from_this<SimulatedMouse> {
   public:
-    static constexpr std::uint16_t kVendorId = 0x04D9;
-    static constexpr std::uint16_t kProductId = 0xA09F;
-    static constexpr std::uint16_t kCommandUsage = 0xFF00;  // usage page and usage
-    static constexpr std::uint16_t kEventUsage = 0xFF01;
-    static constexpr std::uint16_t kFeatureLength = 1 + kPacketSize;
-    static constexpr std::uint16_t kDataReportLength = 1 + kDataReportPayload;
     // How often a waiting event read looks for a press-request file.
     static constexpr std::chrono::milliseconds kPressPollInterval{10};
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "device/command_packet.h"
-#include "device/press_request.h"
-#include "device/simulated_mouse_state.h"
+#include "sim/press_request.h"
+#include "sim/simulated_mouse_state.h"
 
 namespace corvanti {
 

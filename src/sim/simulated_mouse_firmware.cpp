@@ -1,7 +1,8 @@
-#include "device/simulated_mouse_firmware.h"
+#include "sim/simulated_mouse_firmware.h"
 
 #include <algorithm>
 
+#include "device/handshake.h"
 #include "device/scrambler.h"
 
 namespace corvanti {
@@ -10,7 +11,6 @@ namespace {
 
 using State = SimulatedMouseState;
 
-constexpr CommandPacket kHandshakePacket = {0x00, 0xAA, 0xDD, 0x3B, 0x62, 0x00, 0x00, 0xDB};
 constexpr std::uint8_t kReportRateEvent = 5;
 constexpr std::uint8_t kOverlongFiller = 0xEE;
 
@@ -43,7 +43,7 @@ constexpr WriteCommand kWriteCommands[] = {
      }},
     {0x07, false,
      [](State& s, const CommandPacket& p, auto) {
-         if (p[1] < State::kLightingDetailBlockCount) {
+         if (p[1] < kLightingDetailCount) {
              CopyInto(s.lighting_detail[p[1]], std::span(p).subspan(2, 3));
          }
      }},
@@ -53,7 +53,7 @@ constexpr WriteCommand kWriteCommands[] = {
      }},
     {0x10, true,
      [](State& s, const CommandPacket& p, std::span<const std::uint8_t> data) {
-         if (p[1] < State::kSettingsBlockCount) {
+         if (p[1] < kSettingsBlockCount) {
              CopyInto(s.settings[p[1]], data);
          }
      }},
@@ -64,7 +64,7 @@ constexpr WriteCommand kWriteCommands[] = {
      }},
     {0x12, true,
      [](State& s, const CommandPacket& p, std::span<const std::uint8_t> data) {
-         if (p[1] >= 1 && p[1] <= State::kKeyMatrixCount) {
+         if (p[1] >= 1 && p[1] <= kKeyMatrixCount) {
              CopyInto(s.key_matrices[p[1] - 1u], data);
          }
      }},
@@ -116,13 +116,13 @@ bool SimulatedMouseFirmware::ReceivePacket(const CommandPacket& wire) {
 
 // True when `wire` was a handshake in either form (answered or deliberately ignored).
 bool SimulatedMouseFirmware::ReceiveHandshake(const CommandPacket& wire) {
-    if (wire == kHandshakePacket) {
+    if (wire == kHandshakeRequest) {
         if (style_ == HandshakeStyle::Plain) {
             answer_wire_ = wire;
         }
         return true;
     }
-    if (Unscramble(wire, HandshakeXorKey()) == kHandshakePacket) {
+    if (Unscramble(wire, HandshakeXorKey()) == kHandshakeRequest) {
         if (style_ == HandshakeStyle::Scrambled) {
             accepted_ = true;
             answer_wire_ = wire;  // the same bytes, scrambled with the same key
@@ -164,7 +164,7 @@ std::optional<SimulatedMouseFirmware::Answer> SimulatedMouseFirmware::AnswerRead
             return answer;
         }
         case 0x87: {
-            if (index >= State::kLightingDetailBlockCount) {
+            if (index >= kLightingDetailCount) {
                 return std::nullopt;
             }
             const auto& b = state_.lighting_detail[index];
@@ -177,7 +177,7 @@ std::optional<SimulatedMouseFirmware::Answer> SimulatedMouseFirmware::AnswerRead
             return answer;
         }
         case 0x90:
-            if (index >= State::kSettingsBlockCount) {
+            if (index >= kSettingsBlockCount) {
                 return std::nullopt;
             }
             answer.data.assign(state_.settings[index].begin(), state_.settings[index].end());

@@ -1,4 +1,4 @@
-#include "device/press_request.h"
+#include "sim/press_request.h"
 
 #include <charconv>
 #include <optional>

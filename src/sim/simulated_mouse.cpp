@@ -1,4 +1,4 @@
-#include "device/simulated_mouse.h"
+#include "sim/simulated_mouse.h"
 
 #include <algorithm>
 
@@ -6,26 +6,30 @@ namespace corvanti {
 
 namespace {
 
-constexpr std::string_view kInterfaceClassSuffix = "#{4d1e55b2-f16f-11cf-88cb-001111000030}";
 constexpr std::uint16_t kVersion = 0x0100;
 constexpr std::size_t kMinEventLength = 4;  // id, code, unused byte, value
 constexpr std::uint8_t kReportRateEvent = 5;
 
 std::string InterfacePath(std::string_view device) {
-    return std::string(R"(\\?\HID#)") + std::string(device) + "#7&1a2b3c4d&0&0000" +
-           std::string(kInterfaceClassSuffix);
+    return std::string(R"(\\?\HID#)") + std::string(device) + "#7&1a2b3c4d&0&0000#" +
+           std::string(kHidInterfaceClassText);
+}
+
+// A collection of the mouse: its ids, then the interface and collection it is.
+std::string MousePath(std::string_view collection) {
+    return InterfacePath(std::string(kMouseIdsInNameUpper) + std::string(collection));
 }
 
 const std::string& CommandPath() {
-    static const std::string path = InterfacePath("VID_04D9&PID_A09F&MI_01&Col01");
+    static const std::string path = MousePath("&MI_01&Col01");
     return path;
 }
 const std::string& EventPath() {
-    static const std::string path = InterfacePath("VID_04D9&PID_A09F&MI_01&Col02");
+    static const std::string path = MousePath("&MI_01&Col02");
     return path;
 }
 const std::string& PointerPath() {
-    static const std::string path = InterfacePath("VID_04D9&PID_A09F&MI_00");
+    static const std::string path = MousePath("&MI_00");
     return path;
 }
 const std::string& UnrelatedPath() {
@@ -153,11 +157,13 @@ std::vector<HidInterfaceInfo> SimulatedMouse::InterfacesLocked() const {
         return list;
     }
     const HidInterfaceInfo command =
-        Interface(CommandPath(), kVendorId, kProductId, kCommandUsage, kCommandUsage,
-                  kFeatureLength, kDataReportLength, kDataReportLength);
-    const HidInterfaceInfo event = Interface(EventPath(), kVendorId, kProductId, kEventUsage,
-                                             kEventUsage, 0, options_.event_input_length, 0);
-    list.push_back(Interface(PointerPath(), kVendorId, kProductId, 0x0001, 0x0002, 0, 8, 0));
+        Interface(CommandPath(), kMouseVendorId, kMouseProductId, kCommandUsage, kCommandUsage,
+                  kCommandFeatureLength, kCommandDataReportLength, kCommandDataReportLength);
+    const HidInterfaceInfo event =
+        Interface(EventPath(), kMouseVendorId, kMouseProductId, kEventUsage, kEventUsage, 0,
+                  options_.event_input_length, 0);
+    list.push_back(
+        Interface(PointerPath(), kMouseVendorId, kMouseProductId, 0x0001, 0x0002, 0, 8, 0));
     list.push_back(options_.event_channel_first ? event : command);
     list.push_back(options_.event_channel_first ? command : event);
     return list;
@@ -187,7 +193,7 @@ std::unique_ptr<HidCollection> SimulatedMouse::Open(const std::string& path, Ope
 
 bool SimulatedMouse::SetFeature(std::span<const std::uint8_t> report) {
     const std::lock_guard lock(mutex_);
-    if (!plugged_in_ || report.size() < kFeatureLength || report[0] != kCommandReportId) {
+    if (!plugged_in_ || report.size() < kCommandFeatureLength || report[0] != kCommandReportId) {
         return false;
     }
     CommandPacket wire{};
@@ -195,17 +201,17 @@ bool SimulatedMouse::SetFeature(std::span<const std::uint8_t> report) {
     if (firmware_.ReceivePacket(wire)) {
         SaveLocked();
     }
-    RecordLocked(TrafficKind::FeatureSent, report.first(kFeatureLength));
+    RecordLocked(TrafficKind::FeatureSent, report.first(kCommandFeatureLength));
     return true;
 }
 
 bool SimulatedMouse::GetFeature(std::span<std::uint8_t> report) {
     const std::lock_guard lock(mutex_);
-    if (!plugged_in_ || !answering_ || report.size() < kFeatureLength ||
+    if (!plugged_in_ || !answering_ || report.size() < kCommandFeatureLength ||
         report[0] != kCommandReportId) {
         return false;
     }
-    std::array<std::uint8_t, kFeatureLength> wire{kCommandReportId};
+    std::array<std::uint8_t, kCommandFeatureLength> wire{kCommandReportId};
     const CommandPacket answer = firmware_.TakeAnswer();
     std::copy(answer.begin(), answer.end(), wire.begin() + 1);
     return DeliverLocked(TrafficKind::FeatureReceived, wire, report) != 0;
@@ -213,13 +219,13 @@ bool SimulatedMouse::GetFeature(std::span<std::uint8_t> report) {
 
 bool SimulatedMouse::WriteOutput(std::span<const std::uint8_t> report) {
     const std::lock_guard lock(mutex_);
-    if (!plugged_in_ || report.size() < kDataReportLength || report[0] != kCommandReportId) {
+    if (!plugged_in_ || report.size() < kCommandDataReportLength || report[0] != kCommandReportId) {
         return false;
     }
     if (firmware_.ReceiveData(report.subspan(1, kDataReportPayload))) {
         SaveLocked();
     }
-    RecordLocked(TrafficKind::OutputSent, report.first(kDataReportLength));
+    RecordLocked(TrafficKind::OutputSent, report.first(kCommandDataReportLength));
     return true;
 }
 
@@ -232,7 +238,7 @@ std::size_t SimulatedMouse::ReadData(std::span<std::uint8_t> report,
         changed_.wait_for(lock, timeout, [this] { return !plugged_in_; });
         return 0;
     }
-    std::array<std::uint8_t, kDataReportLength> wire{kCommandReportId};
+    std::array<std::uint8_t, kCommandDataReportLength> wire{kCommandReportId};
     std::copy(data->begin(), data->end(), wire.begin() + 1);
     return DeliverLocked(TrafficKind::InputReceived, wire, report);
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <system_error>
 
+#include "device/device_mirror.h"
 #include "profile/key_function.h"
 #include "profile/profile_record.h"
 
@@ -21,20 +22,14 @@ struct SimulatedMouseState {
     static constexpr std::size_t kSensorTypeIndex = 0;
     static constexpr std::size_t kReportRateIndex = 1;
     static constexpr std::size_t kLightingBlockSize = 3;
-    static constexpr std::size_t kLightingDetailBlockCount = 2;
-    static constexpr std::size_t kSettingsBlockSize = 24;
-    static constexpr std::size_t kSettingsBlockCount = 2;
-    static constexpr std::size_t kKeyMatrixCount = 4;
-    static constexpr std::size_t kDpiStageCodeCount = 8;
 
     using LightingBlock = std::array<std::uint8_t, kLightingBlockSize>;
-    using SettingsBlock = std::array<std::uint8_t, kSettingsBlockSize>;
     using MacroBlock = std::array<std::uint8_t, kMacroBlockSize>;
 
     // sensor type (fixed by the hardware), report rate, option 1, option 2
     std::array<std::uint8_t, kSensorBlockSize> sensor_block{};
     LightingBlock lighting{};  // effect, option 1, option 2
-    std::array<LightingBlock, kLightingDetailBlockCount> lighting_detail{};
+    std::array<LightingDetailBlock, kLightingDetailCount> lighting_detail{};
     std::array<SettingsBlock, kSettingsBlockCount> settings{};
     std::array<KeyMatrix, kKeyMatrixCount> key_matrices{};
     std::uint8_t dpi_stage_count = 0;

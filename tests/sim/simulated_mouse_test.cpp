@@ -1,4 +1,4 @@
-#include "device/simulated_mouse.h"
+#include "sim/simulated_mouse.h"
 
 #include <atomic>
 #include <fstream>
@@ -39,7 +39,7 @@ Bytes Filled(std::size_t size, std::uint8_t first) {
 const HidInterfaceInfo* FindByUsage(const std::vector<HidInterfaceInfo>& list,
                                     std::uint16_t usage) {
     for (const auto& info : list) {
-        if (info.vendor_id == SimulatedMouse::kVendorId && info.usage == usage) {
+        if (info.vendor_id == kMouseVendorId && info.usage == usage) {
             return &info;
         }
     }
@@ -53,8 +53,8 @@ class ProgramSide {
     explicit ProgramSide(std::shared_ptr<SimulatedMouse> mouse) : mouse_(std::move(mouse)) {
         std::vector<HidInterfaceInfo> list;
         EXPECT_TRUE(mouse_->ListInterfaces(list));
-        const auto* command = FindByUsage(list, SimulatedMouse::kCommandUsage);
-        const auto* event = FindByUsage(list, SimulatedMouse::kEventUsage);
+        const auto* command = FindByUsage(list, kCommandUsage);
+        const auto* event = FindByUsage(list, kEventUsage);
         if (command != nullptr) {
             command_ = mouse_->Open(command->path, OpenPurpose::Command);
         }
@@ -69,14 +69,14 @@ class ProgramSide {
     bool Send(const CommandPacket& plain, bool scrambled = true) {
         const CommandPacket packet = WithChecksum(plain);
         const CommandPacket wire = scrambled ? Scramble(packet, HandshakeXorKey()) : packet;
-        std::array<std::uint8_t, SimulatedMouse::kFeatureLength> report{};
+        std::array<std::uint8_t, kCommandFeatureLength> report{};
         std::copy(wire.begin(), wire.end(), report.begin() + 1);
         return command_->SetFeature(report);
     }
 
     // The answer packet as on the wire, or nothing when the get-feature failed.
     std::optional<CommandPacket> AnswerOnWire() {
-        std::array<std::uint8_t, SimulatedMouse::kFeatureLength> report{};
+        std::array<std::uint8_t, kCommandFeatureLength> report{};
         if (!command_->GetFeature(report)) {
             return std::nullopt;
         }
@@ -97,7 +97,7 @@ class ProgramSide {
     void Write(const CommandPacket& plain, const Bytes& data) {
         ASSERT_TRUE(Send(plain));
         for (std::size_t offset = 0; offset < data.size(); offset += kDataReportPayload) {
-            std::array<std::uint8_t, SimulatedMouse::kDataReportLength> report{};
+            std::array<std::uint8_t, kCommandDataReportLength> report{};
             std::copy_n(data.begin() + static_cast<std::ptrdiff_t>(offset),
                         std::min(kDataReportPayload, data.size() - offset), report.begin() + 1);
             ASSERT_TRUE(command_->WriteOutput(report));
@@ -110,7 +110,7 @@ class ProgramSide {
         const CommandPacket answer = Answer();
         Bytes data;
         for (std::size_t i = 0; i < DataReportCount(answer[kPacketLengthByte]); ++i) {
-            std::array<std::uint8_t, SimulatedMouse::kDataReportLength> report{};
+            std::array<std::uint8_t, kCommandDataReportLength> report{};
             if (command_->ReadInput(report, kShortWait) == report.size()) {
                 data.insert(data.end(), report.begin() + 1, report.end());
             }
@@ -158,8 +158,8 @@ TEST(SimulatedMouseTest, ListsBothChannelsInTheChosenOrderBesideOtherCollections
         std::vector<HidInterfaceInfo> list;
         ASSERT_TRUE(mouse->ListInterfaces(list));
         ASSERT_EQ(list.size(), 4u);
-        EXPECT_NE(list[0].vendor_id, SimulatedMouse::kVendorId);  // an unrelated device
-        EXPECT_EQ(list[1].usage_page, 0x0001);                    // the mouse's pointer
+        EXPECT_NE(list[0].vendor_id, kMouseVendorId);  // an unrelated device
+        EXPECT_EQ(list[1].usage_page, 0x0001);         // the mouse's pointer
         const HidInterfaceInfo& command = list[event_first ? 3 : 2];
         const HidInterfaceInfo& event = list[event_first ? 2 : 3];
         EXPECT_EQ(command.usage_page, 0xFF00);
@@ -184,7 +184,7 @@ TEST(SimulatedMouseTest, RefusesReportsOnTheWrongHandleOrOfTheWrongSize) {
     auto mouse = MakeMouse();
     std::vector<HidInterfaceInfo> list;
     mouse->ListInterfaces(list);
-    const auto* info = FindByUsage(list, SimulatedMouse::kCommandUsage);
+    const auto* info = FindByUsage(list, kCommandUsage);
     auto query = mouse->Open(info->path, OpenPurpose::Query);
     auto command = mouse->Open(info->path, OpenPurpose::Command);
     std::array<std::uint8_t, 9> feature{};
@@ -541,8 +541,8 @@ TEST(SimulatedMouseTest, UnplugInTheMiddleFailsEveryCallAndLeavesTheList) {
 
     std::vector<HidInterfaceInfo> list;
     ASSERT_TRUE(mouse->ListInterfaces(list));
-    EXPECT_EQ(FindByUsage(list, SimulatedMouse::kCommandUsage), nullptr);
-    EXPECT_EQ(FindByUsage(list, SimulatedMouse::kEventUsage), nullptr);
+    EXPECT_EQ(FindByUsage(list, kCommandUsage), nullptr);
+    EXPECT_EQ(FindByUsage(list, kEventUsage), nullptr);
 
     mouse->Replug();
     ProgramSide again(mouse);
