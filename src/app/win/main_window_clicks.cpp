@@ -1,8 +1,7 @@
 // The main window's clicks: the dispatch decides what a click does, in which order; this
 // carries each action out through the part that owns the control.
 #include <windows.h>
-// after windows.h, which they need
-#include <commdlg.h>
+// after windows.h, which it needs
 #include <shellapi.h>
 
 #include <cstddef>
@@ -12,6 +11,8 @@
 #include "common/text_encoding.h"
 #include "settings/dpi_stages.h"
 #include "settings/report_rate.h"
+#include "skin/win/skin_selection.h"
+#include "skin/win/skins_dialog.h"
 
 namespace corvanti::win {
 
@@ -169,21 +170,19 @@ void CPelmarDlg::CancelEdits() {
 }
 
 void CPelmarDlg::OpenSkinsDialog() {
-    if (const std::optional<SkinChange> change = RunSkinsDialog()) {
-        AdoptSkin(*change);
+    const std::optional<SkinSelection> selection = skin::RunSkinSelection(
+        [this](skin::SkinnedDialogFrame& dialog) { return dialog.Run(window_, instance_); },
+        skin_context_, skin_name_, WideToUtf8(paths_.executable.wstring()));
+    if (selection) {
+        AdoptSkin(*selection);
     }
 }
 
-// The skins dialog is not built into the program yet: the skin stays as it is.
-std::optional<CPelmarDlg::SkinChange> CPelmarDlg::RunSkinsDialog() {
-    trace_.Trace("skins dialog: not available");
-    return std::nullopt;
-}
-
-void CPelmarDlg::AdoptSkin(const SkinChange& change) {
-    skin_directory_ = change.directory;
-    skin_name_ = change.name;
-    text_colour_ = change.text_colour;
+void CPelmarDlg::AdoptSkin(const SkinSelection& selection) {
+    skin_directory_ = selection.skin_directory;
+    skin_name_ = selection.skin_name;
+    text_colour_ = selection.text_colour;
+    PublishSkinContext();
     WriteSkinSettings(paths_.settings, {text_colour_.red, text_colour_.green, text_colour_.blue},
                       skin_name_);
     // Another skin's images must not be drawn from the decoded ones of the old skin.
@@ -199,18 +198,12 @@ void CPelmarDlg::ChooseDpiColour(int stage) {
     if (!DpiColourChoosable(profile_.working, index)) {
         return;
     }
-    // The chooser keeps the user's custom colours for the run.
-    static COLORREF custom_colours[16] = {};
-    CHOOSECOLORW chooser{};
-    chooser.lStructSize = sizeof chooser;
-    chooser.rgbResult = RGB(0, 0, 0);
-    chooser.lpCustColors = custom_colours;
-    if (!ChooseColorW(&chooser)) {
+    // The chooser runs without an owner and starts from black.
+    const std::optional<Rgb> chosen = skin::ChooseColourWithSystemChooser(nullptr);
+    if (!chosen) {
         return;
     }
-    const Rgb chosen{GetRValue(chooser.rgbResult), GetGValue(chooser.rgbResult),
-                     GetBValue(chooser.rgbResult)};
-    if (const std::optional<int> swatch = StoreDpiColour(profile_.working, index, chosen)) {
+    if (const std::optional<int> swatch = StoreDpiColour(profile_.working, index, *chosen)) {
         basic_controls_.Repaint(*swatch);
     }
 }

@@ -14,6 +14,7 @@
 #include "common/text_encoding.h"
 #include "common/win/program_messages.h"
 #include "device/win/hid_interface_class.h"
+#include "macro/win/macro_dialog.h"
 #include "profile/profile_file.h"
 
 namespace corvanti::win {
@@ -50,6 +51,10 @@ CPelmarDlg::CPelmarDlg(HINSTANCE instance, const ProgramOptions& options)
                                           IMAGE_ICON, 0, 0, LR_DEFAULTSIZE))),
       tray_(trace_),
       mouse_(options, messages_, trace_),
+      capture_dialogs_(
+          skin_context_,
+          [this](skin::SkinnedDialogFrame& dialog) { return dialog.Run(window_, instance_); },
+          [this] { return ChooseMacroKey(); }),
       assignment_(profile_.working, captions_, texts_, capture_dialogs_, messages_),
       pointer_(profile_.working, pointer_system_, messages_) {}
 
@@ -149,6 +154,7 @@ BOOL CPelmarDlg::OnInitDialog() {
         return FALSE;
     }
 
+    macro_store_.emplace(paths_.macro_store, &trace_);
     const auto profile_file = LoadProfileFile(paths_.profile, messages_, trace_);
     pages_.set_first_run_flag(profile_file.first_run_flag);
     profile_.working = profile_file.record;
@@ -183,6 +189,7 @@ void CPelmarDlg::LoadSettingsFile() {
     captions_ = settings.captions;
     skin_name_ = settings.skin.path;
     text_colour_ = TextColorFromSettings(settings.skin);
+    PublishSkinContext();
     trace_.Trace("text colour: " + std::to_string(text_colour_.red) + "," +
                  std::to_string(text_colour_.green) + "," + std::to_string(text_colour_.blue));
 }
@@ -204,11 +211,23 @@ void CPelmarDlg::LoadSkinAndSize() {
         skin_name_ = choice->name;
     }
     skin_directory_ = SkinDirectory(executable, skin_name_);
+    PublishSkinContext();
     canvas_.Adopt(choice && decoded ? std::move(*decoded) : skin::DecodedImage{});
     SetWindowPos(window_, nullptr, 0, 0, canvas_.width(), canvas_.height(),
                  SWP_NOMOVE | SWP_NOZORDER);
     trace_.Trace("skin: " + skin_directory_ + " " + std::to_string(canvas_.width()) + "x" +
                  std::to_string(canvas_.height()));
+}
+
+void CPelmarDlg::PublishSkinContext() {
+    skin_context_ = {skin_directory_, text_colour_, language_code_};
+}
+
+std::optional<MacroKeyChoice> CPelmarDlg::ChooseMacroKey() {
+    if (!macro_store_) {
+        return std::nullopt;
+    }
+    return macro::ChooseMacroKey(window_, instance_, skin_context_, *macro_store_);
 }
 
 void CPelmarDlg::CreateFonts() {

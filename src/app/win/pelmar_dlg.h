@@ -23,16 +23,19 @@
 #include "app/win/message_pretranslation.h"
 #include "app/win/mouse_link.h"
 #include "app/win/tray_icon.h"
-#include "app/win/unavailable_capture_dialogs.h"
 #include "app/win/windows_messages.h"
 #include "assign/button_assignment.h"
+#include "assign/win/windows_capture_dialogs.h"
 #include "common/win/dialog_thunk.h"
 #include "common/win/handle_owners.h"
+#include "macro/macro_store.h"
 #include "profile/profile_paths.h"
 #include "profile/profile_record.h"
 #include "settings/lighting_panel.h"
 #include "settings/pointer_settings.h"
 #include "settings/win/windows_pointer_system.h"
+#include "skin/skin_context.h"
+#include "skin/skin_dialog_choice.h"
 #include "skin/win/message_box.h"
 #include "skin/win/skin_image.h"
 
@@ -55,13 +58,6 @@ class CPelmarDlg {
     // (wParam: the list's id, lParam: its selection); the choice may destroy the list.
     static constexpr UINT kListChoiceMessage = WM_APP + 1;
 
-    // A skin the skins dialog handed back with OK.
-    struct SkinChange {
-        std::string directory;  // UTF-8, without a trailing separator
-        std::string name;
-        Rgb text_colour;
-    };
-
     friend struct DialogThunk<CPelmarDlg>;
     INT_PTR OnAttach(HWND window);
     INT_PTR Dispatch(UINT message, WPARAM wparam, LPARAM lparam);
@@ -80,6 +76,8 @@ class CPelmarDlg {
     void LoadSettingsFile();
     void LoadSkinAndSize();
     void CreateFonts();
+    void PublishSkinContext();
+    std::optional<MacroKeyChoice> ChooseMacroKey();
     void TraceDpiLevels();
     void OpenFromTray();
     void ShowTrayMenu();
@@ -96,8 +94,7 @@ class CPelmarDlg {
     void ConfirmSettings();
     void CancelEdits();
     void OpenSkinsDialog();
-    std::optional<SkinChange> RunSkinsDialog();
-    void AdoptSkin(const SkinChange& change);
+    void AdoptSkin(const SkinSelection& selection);
     void ChooseDpiColour(int stage);
     void OpenWebLink();
     void StartWindowDrag(ClientPoint point);
@@ -143,14 +140,16 @@ class CPelmarDlg {
     std::string skin_name_;
     std::string skin_directory_;
     Rgb text_colour_{0, 255, 0};
-    MainCanvas canvas_;  // none when main.png cannot be loaded
+    SkinContext skin_context_;  // what the skinned dialogs read when they open
+    MainCanvas canvas_;         // none when main.png cannot be loaded
     UniqueFont normal_font_;
     UniqueFont title_font_;
 
     MainWindowPages pages_;
     bool reload_on_show_ = false;
     MainWindowHover hover_;
-    UnavailableCaptureDialogs capture_dialogs_;
+    std::optional<MacroStore> macro_store_;  // record.ini, once its path is known
+    assign::WindowsCaptureDialogs capture_dialogs_;
     ButtonAssignment assignment_;
     std::optional<LightingPanel> lighting_;  // made once the language is known
     WindowsPointerSystem pointer_system_;
