@@ -6,6 +6,7 @@
 //   probe ACTION CLASS                performs a named action on the first window of CLASS:
 //                                     open-from-tray, open-tray-menu or exit
 //   probe dialogs                     every top-level dialog box with caption and texts
+//   probe dialog-clients              the screen point of each shown dialog box's client origin
 //   probe press-ok CAPTION            presses OK on the dialog box with that caption
 //   probe tray-icon CLASS             whether the first window of CLASS owns a tray icon
 //   probe tray-icon-of HWND           whether the window HWND (alive or not) owns a tray icon
@@ -14,8 +15,9 @@
 //   probe menu-rect                   the screen rectangle of the open popup menu
 //   probe processes IMAGE             how many processes run the executable IMAGE
 //   probe resources EXE               the icon, dialog, menu, manifest and version resources
-//   probe child CLASS ID              the child control ID of the first window of CLASS
-//   probe list-item CLASS ID INDEX    the screen point at the middle of item INDEX of list ID
+//   probe child CLASS ID              the child control ID of the first shown window of CLASS
+//   probe list-item CLASS ID INDEX    the screen point at the middle of item INDEX of list ID,
+//                                     and the item's text
 //   probe pointer-settings            the session's pointer speed, wheel lines, double-click
 //                                     time and acceleration, read back from the system
 //   probe device-change CLASS arrival|removal
@@ -333,9 +335,26 @@ int ListResources(const std::wstring& executable) {
     return 0;
 }
 
+// The child `id` of the first visible window of the class (the first of any when none shows).
 HWND ChildOf(const std::wstring& class_name, int id) {
     const auto windows = TopLevelWindows(class_name);
+    for (HWND window : windows) {
+        if (IsWindowVisible(window)) {
+            return GetDlgItem(window, id);
+        }
+    }
     return windows.empty() ? nullptr : GetDlgItem(windows.front(), id);
+}
+
+int PrintDialogClients() {
+    for (HWND dialog : TopLevelWindows(L"#32770")) {
+        if (IsWindowVisible(dialog)) {
+            POINT client{};
+            ClientToScreen(dialog, &client);
+            std::wprintf(L"dialog client=%ld,%ld\n", client.x, client.y);
+        }
+    }
+    return 0;
 }
 
 int PrintChild(const std::wstring& class_name, int id) {
@@ -366,7 +385,12 @@ int PrintListItem(const std::wstring& class_name, int id, int index) {
     }
     POINT middle{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
     ClientToScreen(list, &middle);
-    std::wprintf(L"item=%ld,%ld\n", middle.x, middle.y);
+    wchar_t text[256] = {};
+    const auto length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length >= 0 && length < 256) {
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+    }
+    std::wprintf(L"item=%ld,%ld text=%ls\n", middle.x, middle.y, text);
     return 0;
 }
 
@@ -437,6 +461,8 @@ int wmain(int argc, wchar_t** argv) {
         result = PostToClass(argv[2], action->message, action->wparam, action->lparam);
     } else if (verb == L"dialogs") {
         result = ListDialogs();
+    } else if (verb == L"dialog-clients") {
+        result = PrintDialogClients();
     } else if (verb == L"press-ok" && argc == 3) {
         result = PressOk(argv[2]);
     } else if (verb == L"tray-icon" && argc == 3) {

@@ -31,6 +31,11 @@ APPLY = (700, 633)
 OK = (600, 633)
 CANCEL = (820, 633)
 CLOSE = (859, 14)
+SKINS = (710, 14)
+# The skin dialog (client pixels): the skin name's drop-down trigger, its list and OK.
+SKIN_TRIGGER = (100, 136)
+SKIN_LIST_ID = 562
+DIALOG_OK = (218, 263)
 ADVANCED_TAB = (80, 74)
 MODE_B = (410, 528)
 
@@ -192,15 +197,26 @@ class Harness:
         x, y = self.client_origin()
         xdotool("mousemove", x + point[0], y + point[1], "click", "1")
 
-    def click_list_item(self, list_id, index):
+    def click_list_item(self, list_id, index, window_class=WINDOW_CLASS):
         """Rests the pointer on a list's item (its selection follows), then clicks it."""
         found = self.wait_until(
             lambda: re.search(r"item=(-?\d+),(-?\d+)",
-                              self.probe("list-item", WINDOW_CLASS, list_id, index)),
+                              self.probe("list-item", window_class, list_id, index)),
             "item %d of list %d" % (index, list_id))
         x, y = int(found.group(1)), int(found.group(2))
         xdotool("mousemove", x, y - 1)
         xdotool("mousemove", x, y, "click", "1")
+
+    def list_index_of(self, list_id, text, window_class, count=12):
+        """The index of the item reading `text`, once the list shows it."""
+        def find():
+            for index in range(count):
+                match = re.search(r"text=(.*)$", self.probe("list-item", window_class, list_id,
+                                                            index).strip())
+                if match and match.group(1) == text:
+                    return str(index)
+            return None
+        return int(self.wait_until(find, "%r in list %d" % (text, list_id)))
 
     def child(self, control_id):
         return self.probe("child", WINDOW_CLASS, control_id)
@@ -822,6 +838,36 @@ def scenario_ok_while_the_mouse_is_not_accepted(harness):
     expect(read_mouse_state(state)["sensor-block"][1] == 1, "the mouse takes 1000 Hz")
 
 
+def scenario_skin_chosen_from_the_window(harness):
+    settings = ["[Skins]", "Lan=EN", "Path=Default", "RColor=235", "GColor=235", "BColor=235"]
+    folder, _, program = open_with_mouse(harness, "skin-change", 0, config={REPORT_RATE: 1},
+                                         settings=settings)
+    x, y = harness.client_origin()
+    lit = report_rate_cell(4)
+    before = harness.pixel(harness.screenshot("skin-change-default"), x + lit[0], y + lit[1])
+    harness.click_client(SKINS)
+    found = harness.wait_until(
+        lambda: re.search(r"dialog client=(-?\d+),(-?\d+)", harness.probe("dialog-clients")),
+        "the skin dialog")
+    dialog = int(found.group(1)), int(found.group(2))
+    xdotool("mousemove", dialog[0] + SKIN_TRIGGER[0], dialog[1] + SKIN_TRIGGER[1], "click", "1")
+    frost = harness.list_index_of(SKIN_LIST_ID, "Frost", "#32770")
+    harness.click_list_item(SKIN_LIST_ID, frost, "#32770")
+    harness.wait_until(lambda: "no item" in harness.probe("list-item", "#32770", SKIN_LIST_ID, 0),
+                       "the skin list to close")
+    xdotool("mousemove", dialog[0] + DIALOG_OK[0], dialog[1] + DIALOG_OK[1], "click", "1")
+    harness.wait_until(lambda: "dialog client=" not in harness.probe("dialog-clients"),
+                       "the skin dialog to end")
+    skins = harness.wait_until(
+        lambda: (lambda v: v if v.get("path") == "Frost" else None)(
+            read_str_ini(os.path.join(folder, "str.ini"), "Skins")), "str.ini to name Frost")
+    expect(skins.get("rcolor") == "235", "the text colour kept: %s" % skins)
+    expect(harness.windows()[0]["visible"] == "1", "the window shows after the choice")
+    program.wait_exact("basic page built", 2)
+    after = harness.pixel(harness.screenshot("skin-change-frost"), x + lit[0], y + lit[1])
+    expect(after != before, "the page is rebuilt in the new skin: %s, before %s" % (after, before))
+
+
 SCENARIOS = [
     scenario_resources,
     scenario_start_with_simulated_mouse,
@@ -841,6 +887,7 @@ SCENARIOS = [
     scenario_cancel_and_reopen,
     scenario_pointer_page,
     scenario_ok_while_the_mouse_is_not_accepted,
+    scenario_skin_chosen_from_the_window,
 ]
 
 
