@@ -66,12 +66,9 @@ void CDelayTimeDialog::OnEditChanged() {
     InvalidateRect(edit_, nullptr, TRUE);
 }
 
-std::optional<DelayEntry> AskDelayTime(HWND owner, HINSTANCE instance, const SkinContext& context) {
+std::optional<DelayEntry> AskDelayTime(const SkinContext& context, const skin::DialogRunner& run) {
     CDelayTimeDialog dialog(context);
-    if (dialog.Run(owner, instance) != kDialogOk) {
-        return std::nullopt;
-    }
-    return dialog.entry();
+    return skin::RunForResult(dialog, run);
 }
 
 }  // namespace corvanti::macro
