@@ -69,19 +69,6 @@ class HostWindow {
     HWND hwnd = nullptr;
 };
 
-// Lets the thread retrieve its queued input (when the hook sees it) and posted messages.
-void PumpMessages() {
-    const DWORD until = GetTickCount() + 300;
-    while (GetTickCount() < until) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(10);
-    }
-}
-
 ClientRect ChildArea(HWND parent, int id) {
     RECT r{};
     GetWindowRect(GetDlgItem(parent, id), &r);
@@ -223,11 +210,11 @@ TEST_F(MacroPagePanelTest, RecordsRealKeyPressesAndConfirmsThemIntoRecordIniAndT
     SetFocus(host.hwnd);
     testing::TypeKey(kKeyA);
     testing::TypeKey(kKeyB);
-    PumpMessages();
+    testing::PumpMessages();
     panel->OnClick(ClickActionKind::StopRecording);
     EXPECT_FALSE(panel->recording());
     testing::TypeKey(kKeyA);  // no longer recorded
-    PumpMessages();
+    testing::PumpMessages();
     panel->OnClick(ClickActionKind::ConfirmMacro);
 
     const Items recorded{"A   Dn", "50 ms", "A   Up", "50 ms", "B   Dn", "50 ms", "B   Up"};
@@ -289,7 +276,7 @@ TEST_F(MacroPagePanelTest, EditsLoopCountDelaysAndEventsThroughTheControls) {
     EXPECT_EQ(Selection(host.hwnd, kEventListId), 3);
     EXPECT_EQ(ControlText(host.hwnd, kMouseEventTextId), "R-Button Click");
     EXPECT_FALSE(panel->insert_mouse_event_list_open());
-    PumpMessages();
+    testing::PumpMessages();
     EXPECT_EQ(Child(kInsertMouseEventListId), nullptr);
 
     panel->OnClick(ClickActionKind::ConfirmMacro);
