@@ -1,5 +1,6 @@
 #include "app/macro_page_commands.h"
 
+#include "app/list_notifications.h"
 #include "app/main_window_controls.h"
 
 namespace corvanti {
@@ -15,10 +16,10 @@ struct MacroCommandRow {
 constexpr MacroCommandRow kMacroCommands[] = {
     {kLoopCountEditId, kEditChangeNotification, MacroPageCommand::LoopCountEdited},
     {kMacroNameEditId, kEditChangeNotification, MacroPageCommand::NameEdited},
-    {kMacroListId, kListSelectionChangeNotification, MacroPageCommand::MacroChosen},
-    {kEventListId, kListSelectionChangeNotification, MacroPageCommand::EventChosen},
-    {kEventListId, kListDoubleClickNotification, MacroPageCommand::EventDoubleClick},
-    {kInsertMouseEventListId, kListSelectionChangeNotification, MacroPageCommand::MouseEventChosen},
+    {kMacroListId, kListSelectionChange, MacroPageCommand::MacroChosen},
+    {kEventListId, kListSelectionChange, MacroPageCommand::EventChosen},
+    {kEventListId, kListDoubleClick, MacroPageCommand::EventDoubleClick},
+    {kInsertMouseEventListId, kListSelectionChange, MacroPageCommand::MouseEventChosen},
     {kDeleteEventCommandId, kMenuCommandNotification, MacroPageCommand::DeleteEvent},
 };
 

@@ -15,10 +15,8 @@ enum class MacroPageCommand {
     DeleteEvent,       // the event list's context menu item
 };
 
-// Notification codes the page's controls send (the high word of WM_COMMAND's wParam).
+// Notification codes beside the lists' (the high word of WM_COMMAND's wParam).
 inline constexpr int kMenuCommandNotification = 0;
-inline constexpr int kListSelectionChangeNotification = 1;
-inline constexpr int kListDoubleClickNotification = 2;
 inline constexpr int kEditChangeNotification = 0x300;
 
 // The command of control (or menu item) `control_id` sending `notification`; nothing when it
