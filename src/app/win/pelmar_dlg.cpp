@@ -8,13 +8,16 @@
 
 #include "app/balloon_texts.h"
 #include "app/lighting_language.h"
+#include "app/macro_page_texts.h"
 #include "app/settings_file.h"
 #include "app/skin_fallback.h"
 #include "app/win/resource_ids.h"
 #include "common/text_encoding.h"
 #include "common/win/program_messages.h"
 #include "device/win/hid_interface_class.h"
+#include "macro/win/delay_time_dialog.h"
 #include "macro/win/macro_dialog.h"
+#include "macro/win/macro_page_panel.h"
 #include "profile/profile_file.h"
 
 namespace corvanti::win {
@@ -108,7 +111,7 @@ INT_PTR CPelmarDlg::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
             OnDeviceEvent(wparam, lparam);
             return AnswerDialogMessage(window_, 0);
         case kMacroRecorderKeyMessage:
-            macro_panel_->OnRecorderKey(wparam, lparam);
+            macro_panel_->OnRecorderKey(wparam);
             return TRUE;
         case WM_DEVICECHANGE:
             OnDeviceChange(wparam, lparam);
@@ -162,6 +165,9 @@ BOOL CPelmarDlg::OnInitDialog() {
     LoadSkinAndSize();
     CreateFonts();
     lighting_.emplace(profile_.working, LightingTextsOf(texts_));
+    macro_panel_ = std::make_unique<macro::MacroPagePanel>(
+        window_, *macro_store_, profile_.working, messages_, MacroPageTextsOf(texts_),
+        [this] { return macro::AskDelayTime(skin_context_, RunModally()); });
     basic_controls_.Attach(window_, normal_font_.get());
     pretranslation_.Install([this](const MSG& message) { return PreTranslate(message); });
     if (mouse_.connected()) {

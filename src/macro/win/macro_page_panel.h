@@ -9,6 +9,7 @@
 
 #include "app/click_dispatch.h"
 #include "app/macro_page_commands.h"
+#include "app/win/macro_panel.h"
 #include "macro/delay_entry.h"
 #include "macro/macro_editor.h"
 #include "macro/win/key_recorder.h"
@@ -20,7 +21,7 @@ namespace corvanti::macro {
 // insert-mouse-event list (154) and the recorder's keyboard hook. The editor decides; this
 // turns the window's messages into editor calls and shows the editor's state in the controls.
 // It lives as long as the main window, so a recording's last key-down outlives the page.
-class MacroPagePanel {
+class MacroPagePanel final : public win::MacroPanel {
   public:
     // Asks for a new delay; what was typed when the delay dialog ended with OK.
     using DelayAsker = std::function<std::optional<DelayEntry>()>;
@@ -35,21 +36,21 @@ class MacroPagePanel {
 
     // The advanced page was built: the controls are created (unless they exist) and filled
     // from record.ini.
-    void Create();
+    void Create() override;
     // The page is torn down: the controls and the insert list go, the hook is removed.
-    void Destroy();
+    void Destroy() override;
     // WM_COMMAND of the page's controls and of the event list's menu; false when it is not
     // the panel's.
-    bool OnCommand(int id, int notification);
+    bool OnCommand(int id, int notification) override;
     // A click the dispatch hands to the macro page (recording, New, Delete, Confirm and the
     // insert-mouse-event list); other actions are ignored.
-    void OnClick(ClickActionKind action);
+    void OnClick(ClickActionKind action) override;
     // WM_USER+3 from the recorder's hook: wParam 0 a key went down, 1 it went up.
-    void OnRecorderKey(WPARAM transition);
+    void OnRecorderKey(WPARAM transition) override;
 
     // While the hook is installed every key-down must be kept from the page's controls.
-    bool recording() const { return editor_.SwallowsKeyDown(); }
-    bool insert_mouse_event_list_open() const;
+    bool recording() const override { return editor_.SwallowsKeyDown(); }
+    bool insert_mouse_event_list_open() const override;
 
   private:
     // What the controls show, so only what the editor changed is set again.
