@@ -727,13 +727,17 @@ def record_macro(harness, name, keys, loop_count):
     type_into(harness, MACRO_NAME_EDIT, name)
     harness.click_client(NEW_MACRO)
     type_into(harness, LOOP_COUNT_EDIT, str(loop_count))
+    # A key-down would type into the focused name edit if it were not swallowed while
+    # recording.
+    click_into(harness, MACRO_NAME_EDIT)
     harness.click_client(START_RECORDING)
     answer_message(harness, "Start Recording")
     for key in keys:
         xdotool("key", "--delay", "100", key)
-    # A key-down would type into the focused edit if it were not swallowed while recording.
     harness.click_client(STOP_RECORDING)
     answer_message(harness, "Stop Recording")
+    expect("text=%s\n" % name in harness.child(MACRO_NAME_EDIT),
+           "the recorded keys reached the name edit: " + harness.child(MACRO_NAME_EDIT))
     harness.click_client(CONFIRM_MACRO)
 
 
