@@ -32,10 +32,6 @@ OK = (600, 633)
 CANCEL = (820, 633)
 CLOSE = (859, 14)
 SKINS = (710, 14)
-# The skin dialog (client pixels): the skin name's drop-down trigger, its list and OK.
-SKIN_TRIGGER = (100, 136)
-SKIN_LIST_ID = 562
-DIALOG_OK = (218, 263)
 ADVANCED_TAB = (80, 74)
 BASIC_TAB = (34, 74)
 MODE_B = (410, 528)
@@ -648,13 +644,19 @@ def open_with_mouse(harness, name, sensor, config=None, settings=None, **blocks)
     edit_config(folder, config or {})
     if settings:
         write_str_ini(folder, settings)
+    return folder, state, start_and_open(harness, folder, state)
+
+
+def start_and_open(harness, folder, state):
+    """Starts the program in `folder` with the simulated mouse kept in `state` and opens the
+    main window with a real click on the tray icon."""
     program = harness.start(folder, "--simulated-mouse=" + state)
     program.wait_exact(DETECTED)
     wait_started(harness, program)
     harness.wait_until(lambda: harness.windows()[0]["visible"] == "0", "the window to hide")
     harness.click_tray_icon()
     harness.wait_until(lambda: harness.windows()[0]["visible"] == "1", "the window to show")
-    return folder, state, program
+    return program
 
 
 def click_apply_and_wait(harness, folder, program, times=1):
@@ -1042,34 +1044,266 @@ def scenario_ok_while_the_mouse_is_not_accepted(harness):
     expect(read_mouse_state(state)["sensor-block"][1] == 1, "the mouse takes 1000 Hz")
 
 
+# --- the secondary dialogs under real input ------------------------------------------------
+def dialog_origin(harness):
+    """The screen point of the shown dialog's client origin, once it shows."""
+    found = harness.wait_until(
+        lambda: re.search(r"dialog client=(-?\d+),(-?\d+)", harness.probe("dialog-clients")),
+        "a dialog")
+    return int(found.group(1)), int(found.group(2))
+
+
+def click_dialog(origin, point):
+    xdotool("mousemove", origin[0] + point[0], origin[1] + point[1], "click", "1")
+
+
+def end_dialog(harness, origin, point):
+    """Ends the dialog with a real click on one of its frame buttons."""
+    click_dialog(origin, point)
+    harness.wait_until(lambda: "dialog client=" not in harness.probe("dialog-clients"),
+                       "the dialog to end")
+
+
+def dialog_child(harness, control_id):
+    return harness.probe("child", "#32770", control_id)
+
+
+def wait_dialog_text(harness, control_id, text):
+    harness.wait_until(lambda: "text=%s\n" % text in dialog_child(harness, control_id),
+                       "%r in control %d" % (text, control_id))
+
+
+def choose_in_dialog(harness, origin, trigger, list_id, item):
+    """Opens the dialog's drop-down list and clicks one of its items."""
+    click_dialog(origin, trigger)
+    harness.click_list_item(list_id, item, "#32770")
+    harness.wait_until(lambda: "child=0" in dialog_child(harness, list_id),
+                       "list %d to close" % list_id)
+
+
+def scroll_into_view(harness, list_id, item):
+    """Turns the wheel over the dialog until the list shows the item."""
+    def shown():
+        box = re.search(r"rect=(-?\d+),(-?\d+),(-?\d+),(-?\d+)", dialog_child(harness, list_id))
+        found = re.search(r"item=(-?\d+),(-?\d+)",
+                          harness.probe("list-item", "#32770", list_id, item))
+        if box and found and int(box.group(2)) < int(found.group(2)) < int(box.group(4)):
+            return True
+        xdotool("click", "5")
+        return False
+    harness.wait_until(shown, "item %d of list %d in view" % (item, list_id))
+
+
+# The secondary dialogs, in their client pixels (inside each area, clear of shared edges).
+DIALOG_OK = (218, 263)
+DIALOG_CANCEL = (322, 263)
+DIALOG_CLOSE = (361, 15)
+DIALOG_BACKGROUND = (30, 40)
+SKIN_TRIGGER = (100, 136)
+SKIN_LIST_ID = 562
+# Positions of the dialog functions in a button's function list.
+WINDOWS_FUNCTION, MULTIMEDIA, FIRE_KEY, SINGLE_KEY, COMBO_KEY = 8, 9, 10, 11, 12
+SINGLE_KEY_BOX = 502
+COMBO_TRIGGER = (125, 77)
+COMBO_LIST_ID = 515
+FIRST_KEY_BOX, SECOND_KEY_BOX = 516, 517
+FIRE_KEY_TRIGGER = (125, 77)
+FIRE_KEY_LIST_ID = 573
+SPEED_BOX, COUNT_BOX = 574, 575
+FUNCTION_LIST_TRIGGER = (144, 136)  # the multimedia and Windows-function dialogs
+MULTIMEDIA_LIST_ID = 553
+WINDOWS_FUNCTION_LIST_ID = 533
+
+
+def key_matrix_position(button):
+    return [0, 1, 2, 6, 9, 8, 5, 3, 4, 7][button - 1]
+
+
+def end_function_dialog(harness, button, origin, point):
+    """Ends a button's dialog; the main window takes input again once the list has gone."""
+    end_dialog(harness, origin, point)
+    harness.wait_child(40 + button, present=False)
+
+
+def open_function_dialog(harness, button, function):
+    """Chooses a dialog function in the button's list; gives the dialog's client origin."""
+    harness.click_client(button_box(button))
+    harness.wait_child(40 + button)
+    harness.click_list_item(40 + button, function)
+    origin = dialog_origin(harness)
+    # The dialog has the keyboard once it has been clicked.
+    click_dialog(origin, DIALOG_BACKGROUND)
+    return origin
+
+
+def click_into(harness, control_id):
+    """A real click into the middle of a dialog's control, which takes the keyboard focus."""
+    box = re.search(r"rect=(-?\d+),(-?\d+),(-?\d+),(-?\d+)", dialog_child(harness, control_id))
+    left, top, right, bottom = (int(value) for value in box.groups())
+    xdotool("mousemove", (left + right) // 2, (top + bottom) // 2, "click", "1")
+
+
+def type_number(harness, control_id, number):
+    click_into(harness, control_id)
+    xdotool("key", "End", "shift+Home")
+    xdotool("type", "--delay", "50", str(number))
+    wait_dialog_text(harness, control_id, str(number))
+
+
+def press_key(harness, keysym, control_id, name):
+    """A real key press; the box shows the key's name once the capture has seen it."""
+    xdotool("key", "--delay", "100", keysym)
+    wait_dialog_text(harness, control_id, name)
+
+
+def capture_single_key(harness, button, keysym, name):
+    origin = open_function_dialog(harness, button, SINGLE_KEY)
+    press_key(harness, keysym, SINGLE_KEY_BOX, name)
+    end_function_dialog(harness, button, origin, DIALOG_OK)
+
+
+def capture_combo_key(harness, button, modifier, first, second):
+    """`modifier` by its list position, each key as (keysym, name)."""
+    origin = open_function_dialog(harness, button, COMBO_KEY)
+    choose_in_dialog(harness, origin, COMBO_TRIGGER, COMBO_LIST_ID, modifier)
+    for box, (keysym, name) in ((FIRST_KEY_BOX, first), (SECOND_KEY_BOX, second)):
+        click_into(harness, box)
+        press_key(harness, keysym, box, name)
+    end_function_dialog(harness, button, origin, DIALOG_OK)
+
+
+def choose_fire_key(harness, button, key, speed, count):
+    origin = open_function_dialog(harness, button, FIRE_KEY)
+    click_dialog(origin, FIRE_KEY_TRIGGER)
+    scroll_into_view(harness, FIRE_KEY_LIST_ID, key)
+    harness.click_list_item(FIRE_KEY_LIST_ID, key, "#32770")
+    harness.wait_until(lambda: "child=0" in dialog_child(harness, FIRE_KEY_LIST_ID),
+                       "the key list to close")
+    # The speed is taken when its box loses the focus, to the count box.
+    type_number(harness, SPEED_BOX, speed)
+    type_number(harness, COUNT_BOX, count)
+    end_function_dialog(harness, button, origin, DIALOG_OK)
+
+
+def choose_listed_function(harness, button, function, list_id, item):
+    origin = open_function_dialog(harness, button, function)
+    choose_in_dialog(harness, origin, FUNCTION_LIST_TRIGGER, list_id, item)
+    end_function_dialog(harness, button, origin, DIALOG_OK)
+
+
+# What each button is given through its dialog, and what the mouse and str.ini then hold.
+ASSIGNED_BY_DIALOG = [
+    # button, caption, key-function word
+    (2, "Single Key-Esc", "00 00 29 00"),
+    (3, "Combo Key-Left Ctrl+A+B", "00 01 04 05"),
+    (4, "Fire Key-L-Button", "0a f0 22 03"),
+    (5, "Multimedia-Mute", "03 00 e2 00"),
+    (9, "Browser-Back", "03 00 24 02"),
+    (6, "Single Key-Right Ctrl", "00 00 e4 00"),
+    (7, "Single Key-Num 7", "00 00 5f 00"),
+    (8, "Single Key-Page Up", "00 00 4b 00"),
+]
+
+
+def scenario_capture_dialogs(harness):
+    folder, state, program = open_with_mouse(harness, "capture-dialogs", 1)
+    # Escape is captured as a key and does not end the dialog.
+    capture_single_key(harness, 2, "Escape", "Esc")
+    capture_combo_key(harness, 3, 0, ("a", "A"), ("b", "B"))  # "Left Ctrl"
+    choose_fire_key(harness, 4, 54, 34, 3)                    # "L-Button"
+    choose_listed_function(harness, 5, MULTIMEDIA, MULTIMEDIA_LIST_ID, 4)  # "Mute"
+    choose_listed_function(harness, 9, WINDOWS_FUNCTION, WINDOWS_FUNCTION_LIST_ID, 6)
+    capture_single_key(harness, 6, "Control_R", "Right Ctrl")
+    capture_single_key(harness, 7, "KP_7", "Num 7")
+    capture_single_key(harness, 8, "Prior", "Page Up")
+    harness.screenshot("capture-dialogs-assigned")
+    click_apply_and_wait(harness, folder, program)
+
+    matrix = read_mouse_state(state)["key-matrix-1"]
+    captions = read_str_ini(os.path.join(folder, "str.ini"), "Setting-EN")
+    for button, caption, expected in ASSIGNED_BY_DIALOG:
+        expect(word(key_matrix_position(button), matrix) == expected,
+               "button %d holds %s: %s" % (button, expected, matrix.hex(" ")))
+        expect(captions.get("item%d" % button) == caption,
+               "button %d reads %r: %s" % (button, caption, captions))
+
+
+def cancel_every_dialog(harness):
+    """Opens each capture dialog, gives it a choice and ends it without OK."""
+    origin = open_function_dialog(harness, 2, SINGLE_KEY)
+    press_key(harness, "a", SINGLE_KEY_BOX, "A")
+    end_function_dialog(harness, 2, origin, DIALOG_CANCEL)
+    origin = open_function_dialog(harness, 3, COMBO_KEY)
+    choose_in_dialog(harness, origin, COMBO_TRIGGER, COMBO_LIST_ID, 1)
+    click_into(harness, FIRST_KEY_BOX)
+    press_key(harness, "c", FIRST_KEY_BOX, "C")
+    end_function_dialog(harness, 3, origin, DIALOG_CLOSE)
+    origin = open_function_dialog(harness, 4, FIRE_KEY)
+    type_number(harness, COUNT_BOX, 9)
+    end_function_dialog(harness, 4, origin, DIALOG_CANCEL)
+    open_function_dialog(harness, 5, MULTIMEDIA)
+    xdotool("key", "Escape")  # the standard dialog keyboard: Cancel
+    harness.wait_child(45, present=False)
+    origin = open_function_dialog(harness, 9, WINDOWS_FUNCTION)
+    choose_in_dialog(harness, origin, FUNCTION_LIST_TRIGGER, WINDOWS_FUNCTION_LIST_ID, 6)
+    end_function_dialog(harness, 9, origin, DIALOG_CLOSE)
+
+
+def scenario_cancelled_dialogs_change_nothing(harness):
+    folder, state, program = open_with_mouse(harness, "cancelled-dialogs", 1)
+    click_apply_and_wait(harness, folder, program)
+    mouse_before = read_mouse_state(state)
+    config_before = read_file(folder, "config.bin")
+    str_ini_before = read_file(folder, "str.ini")
+    cancel_every_dialog(harness)
+    click_apply_and_wait(harness, folder, program, 2)
+    mouse = read_mouse_state(state)
+    for matrix in ("key-matrix-1", "key-matrix-2", "key-matrix-3", "key-matrix-4"):
+        expect(mouse[matrix] == mouse_before[matrix],
+               "%s unchanged: %s, before %s" % (matrix, mouse[matrix].hex(" "),
+                                               mouse_before[matrix].hex(" ")))
+    expect(read_file(folder, "config.bin") == config_before, "config.bin unchanged")
+    expect(read_file(folder, "str.ini") == str_ini_before, "the captions unchanged")
+
+
+def choose_skin(harness, name):
+    origin = dialog_origin(harness)
+    click_dialog(origin, SKIN_TRIGGER)
+    item = harness.list_index_of(SKIN_LIST_ID, name, "#32770")
+    harness.click_list_item(SKIN_LIST_ID, item, "#32770")
+    harness.wait_until(lambda: "no item" in harness.probe("list-item", "#32770", SKIN_LIST_ID, 0),
+                       "the skin list to close")
+    return origin
+
+
 def scenario_skin_chosen_from_the_window(harness):
     settings = ["[Skins]", "Lan=EN", "Path=Default", "RColor=235", "GColor=235", "BColor=235"]
-    folder, _, program = open_with_mouse(harness, "skin-change", 0, config={REPORT_RATE: 1},
-                                         settings=settings)
+    folder, state, program = open_with_mouse(harness, "skin-change", 0,
+                                             config={REPORT_RATE: 1}, settings=settings)
     x, y = harness.client_origin()
     lit = report_rate_cell(4)
     before = harness.pixel(harness.screenshot("skin-change-default"), x + lit[0], y + lit[1])
     harness.click_client(SKINS)
-    found = harness.wait_until(
-        lambda: re.search(r"dialog client=(-?\d+),(-?\d+)", harness.probe("dialog-clients")),
-        "the skin dialog")
-    dialog = int(found.group(1)), int(found.group(2))
-    xdotool("mousemove", dialog[0] + SKIN_TRIGGER[0], dialog[1] + SKIN_TRIGGER[1], "click", "1")
-    frost = harness.list_index_of(SKIN_LIST_ID, "Frost", "#32770")
-    harness.click_list_item(SKIN_LIST_ID, frost, "#32770")
-    harness.wait_until(lambda: "no item" in harness.probe("list-item", "#32770", SKIN_LIST_ID, 0),
-                       "the skin list to close")
-    xdotool("mousemove", dialog[0] + DIALOG_OK[0], dialog[1] + DIALOG_OK[1], "click", "1")
-    harness.wait_until(lambda: "dialog client=" not in harness.probe("dialog-clients"),
-                       "the skin dialog to end")
+    origin = choose_skin(harness, "Frost")
+    end_dialog(harness, origin, DIALOG_OK)
     skins = harness.wait_until(
         lambda: (lambda v: v if v.get("path") == "Frost" else None)(
             read_str_ini(os.path.join(folder, "str.ini"), "Skins")), "str.ini to name Frost")
-    expect(skins.get("rcolor") == "235", "the text colour kept: %s" % skins)
+    expect((skins.get("rcolor"), skins.get("gcolor"), skins.get("bcolor")) ==
+           ("235", "235", "235"), "the text colour kept: %s" % skins)
     expect(harness.windows()[0]["visible"] == "1", "the window shows after the choice")
     program.wait_exact("basic page built", 2)
     after = harness.pixel(harness.screenshot("skin-change-frost"), x + lit[0], y + lit[1])
     expect(after != before, "the page is rebuilt in the new skin: %s, before %s" % (after, before))
+
+    # A restart comes up in the chosen skin.
+    harness.end_all()
+    start_and_open(harness, folder, state)
+    x, y = harness.client_origin()
+    restarted = harness.pixel(harness.screenshot("skin-change-restarted"), x + lit[0], y + lit[1])
+    expect(restarted == after, "the restart shows Frost: %s, Frost %s" % (restarted, after))
+    frost = png_size(os.path.join(folder, "Skins", "Frost", "main.png"))
+    expect(window_size(harness.windows()[0]) == frost, "the window takes Frost's main.png")
 
 
 SCENARIOS = [
@@ -1093,6 +1327,8 @@ SCENARIOS = [
     scenario_record_bind_and_edit_macros,
     scenario_ok_while_the_mouse_is_not_accepted,
     scenario_skin_chosen_from_the_window,
+    scenario_capture_dialogs,
+    scenario_cancelled_dialogs_change_nothing,
 ]
 
 
