@@ -1,7 +1,5 @@
 #include "ctl/apply_verb.h"
 
-#include <charconv>
-#include <limits>
 #include <memory>
 #include <set>
 
@@ -9,6 +7,7 @@
 #include "common/user_messages.h"
 #include "ctl/ctl_exit_codes.h"
 #include "ctl/mouse_report.h"
+#include "ctl/operand_parsing.h"
 #include "ctl/profile_loading.h"
 #include "device/apply_sequence.h"
 #include "device/device_acceptance.h"
@@ -23,17 +22,6 @@ namespace {
 constexpr std::string_view kSimulatedOption = "--simulated";
 constexpr std::string_view kSensorOption = "--sensor";
 constexpr std::string_view kTrafficOption = "--traffic";
-
-std::optional<std::uint8_t> ParseSensorType(const std::string& text) {
-    unsigned value = 0;
-    const char* const end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc{} || stop != end ||
-        value > std::numeric_limits<std::uint8_t>::max()) {
-        return std::nullopt;
-    }
-    return static_cast<std::uint8_t>(value);
-}
 
 // The tool's own device link: messages the open would show go to stderr, traces and device
 // events are dropped, and nothing is stored besides the mouse.
@@ -121,7 +109,7 @@ std::optional<ApplyVerbOptions> ParseApplyVerbOptions(std::span<const std::strin
         } else if (name != kSensorOption) {
             err << "corvanti-ctl: unknown option \"" << name << "\"\n";
             return std::nullopt;
-        } else if (const auto sensor = ParseSensorType(value)) {
+        } else if (const auto sensor = ParseByteOperand(value)) {
             options.sensor_type = *sensor;
         } else {
             err << "corvanti-ctl: the sensor type is a number from 0 to 255, not \"" << value
@@ -143,7 +131,7 @@ int RunApplyVerb(std::span<const std::string> operands, std::ostream& out, std::
         return kCtlExitUsage;
     }
     // The profile is checked first, so a bad FILE leaves no new state file behind.
-    const auto content = LoadProfileForCtl(options->profile_path, err);
+    const auto content = LoadAnyProfileForCtl(options->profile_path, err);
     if (!content) {
         return kCtlExitFailure;
     }

@@ -13,6 +13,7 @@
 #include "ctl/mouse_report.h"
 #include "ctl/profile_loading.h"
 #include "ctl/profile_report.h"
+#include "ctl/profile_text_verbs.h"
 #include "profile/factory_profile.h"
 #include "profile/profile_file.h"
 #include "sim/simulated_mouse_state.h"
@@ -82,6 +83,9 @@ constexpr std::array kVerbs = std::to_array<Verb>({
     {"write-settings", "FILE", 1, 1, WriteDefaultSettingsFile},
     {"apply", kApplyVerbUsage, kApplyMinOperands, kApplyMaxOperands, RunApplyVerb},
     {"mouse", "STATE", 1, 1, ShowMouse},
+    {"export", kExportVerbUsage, 1, 4, RunExportVerb},
+    {"import", "TEXT CONFIG.BIN", 2, 2, RunImportVerb},
+    {"diff", "A B", 2, 2, RunDiffVerb},
 });
 
 void PrintUsage(std::ostream& err) {
