@@ -127,6 +127,11 @@ TEST(ProfileTextImport, BadTextIsRefusedWithItsPlaceAndField) {
         {"button without function", "[mode_a]\nbutton1 = { key = \"A\" }\n", 2, 11,
          "mode_a.button1", "needs a function"},
         {"broken TOML", "[mode_a\n", 1, 8, "", ""},
+        {"table header starting with no key", "[=]\n", 1, 2, "", "expected bare key"},
+        {"control character in a table header", "[\x01]\n", 1, 2, "", ""},
+        {"letter past ASCII after a value", "report_rate = 500\u00e9\n", 1, 18, "", ""},
+        {"kana after a table header", "[pointer]\u30a2\n", 1, 10, "", ""},
+        {"character before the byte order mark after a key", "a\ufb30= 1\n", 1, 2, "", ""},
     };
     for (const BadText& c : cases) {
         const ProfileTextImport result = ImportProfileText(c.text);
