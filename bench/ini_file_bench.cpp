@@ -1,11 +1,11 @@
 // How long the INI engine takes over a full macro store and over the largest hostile file it
 // accepts, and how much memory the latter costs. Prints its figures; not a test.
-#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <string>
 
 #include "common/ini_file.h"
+#include "macro_store_text.h"
 
 #ifdef __linux__
 #include <sys/resource.h>
@@ -13,31 +13,8 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-template <typename Work>
-double MillisecondsPerRun(int runs, Work work) {
-    const auto start = Clock::now();
-    for (int i = 0; i < runs; ++i) {
-        work();
-    }
-    const std::chrono::duration<double, std::milli> elapsed = Clock::now() - start;
-    return elapsed.count() / runs;
-}
-
-// Twelve macros of 63 key events, each followed by its delay, as the macro store writes them.
-std::string FullMacroStore() {
-    std::string text;
-    for (int macro = 0; macro < 12; ++macro) {
-        text += "[Macro " + std::to_string(macro) + "]\r\nItemCount=126\r\n";
-        for (int item = 0; item < 126; ++item) {
-            text += "Item" + std::to_string(item) + "=";
-            text += (item % 2 == 0) ? "Caps Lock   Dn" : "50 ms";
-            text += "\r\n";
-        }
-    }
-    return text;
-}
+using corvanti::bench::FullMacroStore;
+using corvanti::bench::MillisecondsPerRun;
 
 template <typename Work>
 void PrintWallAndProcessor(const char* what, Work work) {
@@ -59,7 +36,7 @@ void PrintPeakMemory() {
 }  // namespace
 
 int main() {
-    const std::string store = FullMacroStore();
+    const std::string store = FullMacroStore("Caps Lock   Dn", "50 ms");
     const corvanti::IniFile parsed = corvanti::IniFile::Parse(store);
     std::printf("full macro store: %zu bytes\n", store.size());
     std::printf("  parse:                 %8.3f ms\n",

@@ -17,21 +17,6 @@ bool IsPlainFolderName(std::string_view name) {
 
 }  // namespace
 
-std::vector<std::string> ListSkinFolders(const std::filesystem::path& skins_folder) {
-    std::vector<std::string> names;
-    std::error_code error;
-    for (std::filesystem::directory_iterator entry(skins_folder, error), end;
-         !error && entry != end; entry.increment(error)) {
-        std::error_code kind_error;
-        if (entry->is_directory(kind_error)) {
-            const std::u8string name = entry->path().filename().u8string();
-            names.emplace_back(name.begin(), name.end());
-        }
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 std::optional<SkinChoice> ChooseSkin(
     std::string_view wanted, const std::vector<std::string>& skin_folders,
     const std::function<bool(std::string_view)>& main_image_loads) {

@@ -7,14 +7,12 @@
 #include <string_view>
 #include <vector>
 
+#include "skin/skin_folders.h"
+
 namespace corvanti {
 
 // The skin that ships with the program, and the first one tried when the chosen skin is broken.
 inline constexpr std::string_view kShippedSkinName = "Default";
-
-// The skin folders under `skins_folder`, by name in byte order (UTF-8). Empty when the folder
-// cannot be read.
-std::vector<std::string> ListSkinFolders(const std::filesystem::path& skins_folder);
 
 struct SkinChoice {
     std::string name;

@@ -265,7 +265,7 @@ TEST(SimulatedApplyTest, ALateReportNeverBecomesTheNextCommandsData) {
     auto mouse = MakeMouse({});
     SimulatedLink program(mouse);
     ASSERT_TRUE(program.link.connected_now());
-    const ProfileRecord profile = SampleProfile();
+    const ProfileRecord profile = testing::SampleProfile();
     program.Apply(profile);
     const auto settings0 = mouse->state().settings[0];
     ASSERT_FALSE(std::equal(settings0.begin(), settings0.end(), profile.macro_block(11).begin()));

@@ -12,17 +12,12 @@
 #include <utility>
 #include <vector>
 
-namespace Gdiplus {
-using std::max;
-using std::min;
-}  // namespace Gdiplus
-#include <gdiplus.h>
-
 #include "common/text_encoding.h"
 #include "skin/frame_layout.h"
 #include "skin/win/skin_image.h"
 #include "skin/win/skinned_dialog_frame.h"
 #include "support/recording_messages.h"
+#include "window_png.h"
 
 namespace corvanti::skin {
 namespace {
@@ -350,8 +345,7 @@ TEST_F(SkinFrameTest, ColoursOnlyTheChildKindsItNames) {
 std::filesystem::path WriteOnePixelPng(const std::filesystem::path& path, Gdiplus::Color colour) {
     Gdiplus::Bitmap bitmap(1, 1, PixelFormat32bppARGB);
     bitmap.SetPixel(0, 0, colour);
-    const CLSID png{0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
-    bitmap.Save(path.wstring().c_str(), &png, nullptr);
+    bitmap.Save(path.wstring().c_str(), &testing::kPngEncoder, nullptr);
     return path;
 }
 
@@ -389,21 +383,6 @@ TEST_F(SkinFrameTest, LoadPngBlendsPremultipliedAlphaAndReportsMissingFiles) {
 
 // ---- Screenshots of every dialog frame over every skin, OK hovered
 
-void SaveClientArea(HWND hwnd, const std::filesystem::path& path) {
-    RECT client{};
-    GetClientRect(hwnd, &client);
-    win::WindowDc window(hwnd);
-    win::UniqueMemoryDc dc(CreateCompatibleDC(window.get()));
-    win::UniqueBitmap copy(CreateCompatibleBitmap(window.get(), client.right, client.bottom));
-    {
-        win::ScopedSelection select(dc.get(), copy.get());
-        BitBlt(dc.get(), 0, 0, client.right, client.bottom, window.get(), 0, 0, SRCCOPY);
-    }
-    Gdiplus::Bitmap image(copy.get(), nullptr);
-    const CLSID png{0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
-    image.Save(path.wstring().c_str(), &png, nullptr);
-}
-
 TEST_F(SkinFrameTest, EveryDialogFrameOverEverySkinDrawsWithoutComplaint) {
     const std::filesystem::path folder = CORVANTI_SCREENSHOT_DIR;
     std::filesystem::create_directories(folder);
@@ -412,7 +391,7 @@ TEST_F(SkinFrameTest, EveryDialogFrameOverEverySkinDrawsWithoutComplaint) {
             const std::string name = skin + "-" + std::string(info.background_image.substr(1));
             ScriptedFrame frame(info.kind, ContextFor(skin), {}, {[&](ScriptedFrame& f) {
                                     f.Hover({200, 260});
-                                    SaveClientArea(f.hwnd(), folder / name);
+                                    testing::SaveClientAreaPng(f.hwnd(), folder / name);
                                     f.Click({360, 10});
                                 }});
             EXPECT_EQ(frame.RunScript(), kDialogCancel) << name;

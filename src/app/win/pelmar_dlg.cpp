@@ -90,7 +90,7 @@ INT_PTR CPelmarDlg::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
             return reinterpret_cast<INT_PTR>(icon_.get());
         default:
             // The shell's restart message has a number known only at run time.
-            return tray_.OnShellRestart(message) ? Answer(0) : FALSE;
+            return tray_.OnShellRestart(message) ? AnswerDialogMessage(window_, 0) : FALSE;
     }
 }
 

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "profile/profile_record.h"
+
+namespace corvanti {
+
+// A macro block of the profile record: the loop count (high byte, low byte), then the event
+// records packed from byte 2 upward, zero after the last.
+inline constexpr std::size_t kLoopCountSize = 2;
+inline constexpr std::size_t kMacroEventBytes = kMacroBlockSize - kLoopCountSize;  // 126
+inline constexpr std::size_t kShortEventRecordSize = 2;
+inline constexpr std::size_t kLongEventRecordSize = 4;
+// The most key events a block can hold, all in the short form.
+inline constexpr std::size_t kMaxMacroKeyEvents = kMacroEventBytes / kShortEventRecordSize;
+// A macro's items are its key events, each followed by its delay: more than this many can
+// never be encoded, so neither the editor nor a file is allowed more.
+inline constexpr std::size_t kMaxMacroItems = 2 * kMaxMacroKeyEvents;
+
+inline constexpr int kMinLoopCount = 1;
+inline constexpr int kMaxLoopCount = 65535;
+
+// The loop count of block k; 0 for a block past the twelfth.
+int MacroLoopCount(const ProfileRecord& record, std::size_t block);
+// Stores a loop count of 1-65535 as its high and low byte; a block past the twelfth is left
+// alone.
+void SetMacroLoopCount(ProfileRecord& record, std::size_t block, std::uint16_t count);
+
+}  // namespace corvanti

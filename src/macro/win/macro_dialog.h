@@ -1,0 +1,49 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "assign/capture_dialogs.h"
+#include "macro/macro_key_dialog_layout.h"
+#include "macro/macro_store.h"
+#include "skin/win/skinned_dialog_frame.h"
+
+namespace corvanti::macro {
+
+// The macro key dialog: the user picks one of the stored macros that has a block and one of
+// the three repeat modes. Every run starts with mode 1, index 0 and no name.
+class CMacroDialog : public skin::SkinnedDialogFrame {
+  public:
+    // messages: where load failures go; null shows message boxes owned by the dialog.
+    CMacroDialog(const SkinContext& context, const MacroStore& store,
+                 UserMessages* messages = nullptr);
+
+    // Read after the dialog ended with OK: index and name of the chosen macro (0 and empty
+    // when none was chosen) and the repeat mode 1-3.
+    MacroKeyChoice choice() const;
+    int repeat_mode() const { return repeat_mode_; }
+
+  protected:
+    void SetLanguageTexts(Language language) override;
+    bool CreateControls() override;
+    void DrawOwn(HDC dc) override;
+    std::vector<std::string> ListEntries() override;
+    void OnOwnClick(ClientPoint p) override;
+
+  private:
+    void DrawWrapped(HDC dc, const std::string& text, ClientRect area);
+
+    const MacroStore& store_;
+    std::string prompt_;
+    std::vector<std::string> mode_texts_;
+    int repeat_mode_ = kInitialRepeatMode;
+};
+
+// Runs the dialog from the program's template; the choice when it ended with OK.
+std::optional<MacroKeyChoice> ChooseMacroKey(HWND owner, HINSTANCE instance,
+                                             const SkinContext& context, const MacroStore& store);
+
+}  // namespace corvanti::macro
