@@ -4,7 +4,10 @@
 #include <vector>
 
 #include "common/text_format.h"
+#include "macro/macro_block.h"
 #include "macro/macro_block_decoder.h"
+#include "macro/macro_encoder.h"
+#include "macro/macro_event_item.h"
 #include "profile/key_name_table.h"
 #include "profile_text/profile_text_names.h"
 
@@ -14,36 +17,15 @@ namespace {
 
 namespace key = text_key;
 
-constexpr std::size_t kLoopCountSize = 2;
-constexpr unsigned kBitsPerByte = 8;
-constexpr std::uint8_t kLowByte = 0xFF;
-constexpr std::int64_t kMaxLoopCount = 0xFFFF;
-constexpr std::int64_t kMaxDelay = 10000;
-constexpr std::int64_t kShortFormMaxDelay = 1270;
-constexpr std::int64_t kShortFormUnit = 10;
-
-std::optional<TextValue> EventValue(const MacroEventRecord& event) {
-    const std::string_view name = KeyNameOfCode(event.key_code);
-    if (name.empty()) {
-        return std::nullopt;
-    }
-    return TextValue::Table({{std::string(event.released ? key::kRelease : key::kPress),
-                              TextValue::String(std::string(name)),
-                              {}},
-                             {std::string(key::kDelay), TextValue::Integer(event.delay_ms), {}}});
-}
-
-std::vector<std::string_view> KeyNames() {
-    std::vector<std::string_view> names;
-    for (const KeyNameRow& row : KeyNameTable()) {
-        names.push_back(row.name);
-    }
-    return names;
+TextValue EventValue(const MacroKeyEvent& event) {
+    return TextValue::Table(
+        {MakeField(event.released ? key::kRelease : key::kPress, TextValue::String(event.key_name)),
+         MakeField(key::kDelay, TextValue::Integer(event.delay_ms))});
 }
 
 std::optional<std::int64_t> ReadDelay(TextFieldReader& reader, const toml::node& node,
                                       const std::string& path) {
-    const auto delay = reader.Integer(node, path, 0, kMaxDelay);
+    const auto delay = reader.Integer(node, path, 0, kMaxEventDelay);
     if (delay && *delay <= kShortFormMaxDelay && *delay % kShortFormUnit != 0) {
         reader.Fail(
             node, path,
@@ -56,15 +38,15 @@ std::optional<std::int64_t> ReadDelay(TextFieldReader& reader, const toml::node&
 }
 
 // { press = "A", delay = 50 } or { release = "A", delay = 50 }; a missing delay is 0.
-std::optional<MacroEventRecord> ReadEvent(TextFieldReader& reader, const toml::node& node,
-                                          const std::string& path) {
+std::optional<MacroKeyEvent> ReadEvent(TextFieldReader& reader, const toml::node& node,
+                                       const std::string& path) {
     const toml::table* table = reader.Table(node, path);
     if (!table) {
         return std::nullopt;
     }
-    MacroEventRecord event;
+    MacroKeyEvent event;
     int actions = 0;
-    const std::vector<std::string_view> names = KeyNames();
+    const std::vector<std::string_view> names = RowNames(KeyNameTable());
     const bool read = reader.EachField(
         *table, path,
         [&](std::string_view field, const toml::node& value, const std::string& field_path) {
@@ -73,7 +55,7 @@ std::optional<MacroEventRecord> ReadEvent(TextFieldReader& reader, const toml::n
                 event.released = field == key::kRelease;
                 ++actions;
                 const auto index = reader.Name(value, field_path, names, "a key name");
-                event.key_code = index ? KeyNameTable()[*index].code : 0;
+                event.key_name = index ? std::string(names[*index]) : std::string();
                 return index ? Outcome::Read : Outcome::Failed;
             }
             if (field == key::kDelay) {
@@ -95,7 +77,7 @@ bool ReadEvents(TextFieldReader& reader, const toml::node& node, const std::stri
     if (!array) {
         return false;
     }
-    std::vector<MacroEventRecord> events;
+    std::vector<MacroKeyEvent> events;
     for (std::size_t i = 0; i < array->size(); ++i) {
         const auto event =
             ReadEvent(reader, *array->get(i), path + "[" + std::to_string(i + 1) + "]");
@@ -104,14 +86,14 @@ bool ReadEvents(TextFieldReader& reader, const toml::node& node, const std::stri
         }
         events.push_back(*event);
     }
-    const std::vector<std::uint8_t> bytes = EncodeMacroEventRecords(events);
-    if (bytes.size() > event_bytes.size()) {
+    const EncodedMacroEvents encoded = EncodeMacroEvents(MacroItemsOf(events));
+    if (!encoded.Fits()) {
         return reader.Fail(node, path,
                            FormatText("these events need %zu bytes; a macro holds %zu",
-                                      bytes.size(), event_bytes.size()));
+                                      encoded.bytes.size(), event_bytes.size()));
     }
     std::ranges::fill(event_bytes, 0);
-    std::ranges::copy(bytes, event_bytes.begin());
+    std::ranges::copy(encoded.bytes, event_bytes.begin());
     return true;
 }
 
@@ -124,12 +106,8 @@ std::optional<TextSection> MacroSection(std::size_t block_index,
         return std::nullopt;
     }
     std::vector<TextValue> events;
-    for (const MacroEventRecord& event : decoded->events) {
-        auto value = EventValue(event);
-        if (!value) {
-            return std::nullopt;
-        }
-        events.push_back(std::move(*value));
+    for (const MacroKeyEvent& event : decoded->events) {
+        events.push_back(EventValue(event));
     }
     return TextSection{NumberedKey(key::kMacroPrefix, block_index),
                        {},
@@ -154,8 +132,7 @@ bool ReadMacroTable(TextFieldReader& reader, const toml::node& node, const std::
                 if (!count) {
                     return Outcome::Failed;
                 }
-                block[0] = static_cast<std::uint8_t>(*count >> kBitsPerByte);
-                block[1] = static_cast<std::uint8_t>(*count & kLowByte);
+                SetMacroLoopCount(record, block_index, static_cast<std::uint16_t>(*count));
                 return Outcome::Read;
             }
             if (field == key::kEvents) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "macro/macro_block_decoder.h"
+#include "macro/macro_encoder.h"
 #include "profile/key_function.h"
 #include "profile/key_name_table.h"
 #include "profile/parameter_lists.h"
@@ -137,17 +138,17 @@ class RandomProfiles {
         if (Below(3) == 0) {
             return;  // an empty block
         }
-        std::vector<MacroEventRecord> events;
+        std::vector<MacroKeyEvent> events;
         const std::size_t wanted = Below(40);
         std::vector<std::uint8_t> bytes;
         while (events.size() < wanted) {
-            events.push_back({Below(2) == 1, KeyCode(), Delay()});
-            const std::vector<std::uint8_t> encoded = EncodeMacroEventRecords(events);
-            if (encoded.size() > kMacroBlockSize - 2) {
-                events.pop_back();
+            events.push_back(
+                {Below(2) == 1, std::string(KeyNameTable()[Below(kKeyNameCount)].name), Delay()});
+            const EncodedMacroEvents encoded = EncodeMacroEvents(MacroItemsOf(events));
+            if (!encoded.Fits()) {
                 break;
             }
-            bytes = encoded;
+            bytes = encoded.bytes;
         }
         const std::span<std::uint8_t> target = record.macro_block(block);
         target[0] = Byte();
