@@ -35,7 +35,10 @@ TEST(ProfileTextDiff, ChangesReadInTheTermsOfTheTextInItsOrder) {
           "mode_b.button3.function: \"Mid Click\" -> \"Single Key\"",
           "mode_b.button3.key: (none) -> \"Esc\"",
           "mode_b.button9.function: \"Windows\" -> \"Key Off\"",
-          "mode_b.button9.entry: \"My Computer\" -> (none)", "raw.0x00ab: (none) -> \"0302\""}},
+          "mode_b.button9.entry: \"My Computer\" -> (none)",
+          // The Windows function's index and usage stay in the slot, without a name now.
+          "raw.0x00ec: (none) -> \"03\"", "raw.0x00f8: (none) -> \"94\"",
+          "raw.0x0104: (none) -> \"01\""}},
         {"a reserved byte and the first-run flag",
          [](ProfileFileContent& c) {
              c.first_run_flag = 0;
