@@ -132,6 +132,20 @@ class ButtonReader {
     Outcome ReadComboKeys(const toml::node& node, const std::string& path, KeyMode mode,
                           std::size_t slot);
 
+    // Reads the name of a table row into `target` as a value of that row.
+    template <typename Rows, typename Row>
+    Outcome RowValueInto(const toml::node& node, const std::string& path, const Rows& rows,
+                         std::uint8_t Row::*value, std::string_view what, std::uint8_t& target) {
+        std::uint8_t position = 0;
+        const Outcome outcome = reader_.NameInto(node, path, RowNames(rows), what, position);
+        target = outcome == Outcome::Read ? rows[position].*value : 0;
+        return outcome;
+    }
+
+    Outcome KeyCodeInto(const toml::node& node, const std::string& path, std::uint8_t& target) {
+        return RowValueInto(node, path, KeyNameTable(), &KeyNameRow::code, "a key name", target);
+    }
+
     TextFieldReader& reader_;
     ProfileRecord& record_;
 };
@@ -243,25 +257,15 @@ Outcome ButtonReader::ReadParameter(FunctionType type, std::string_view field,
                                         slot_byte(SlotField::FireKeyCount));
             }
             return Outcome::Unknown;
-        case FunctionType::SingleKey: {
+        case FunctionType::SingleKey:
             if (field != key::kKey) {
                 return Outcome::Unknown;
             }
-            std::uint8_t position = 0;
-            const Outcome outcome =
-                reader_.NameInto(node, path, RowNames(KeyNameTable()), "a key name", position);
-            slot_byte(SlotField::SingleKeyCode) =
-                outcome == Outcome::Read ? KeyNameTable()[position].code : 0;
-            return outcome;
-        }
+            return KeyCodeInto(node, path, slot_byte(SlotField::SingleKeyCode));
         case FunctionType::ComboKey:
             if (field == key::kModifier) {
-                std::uint8_t position = 0;
-                const Outcome outcome =
-                    reader_.NameInto(node, path, RowNames(ModifierTable()), "a modifier", position);
-                slot_byte(SlotField::ComboModifiers) =
-                    outcome == Outcome::Read ? ModifierTable()[position].mask : 0;
-                return outcome;
+                return RowValueInto(node, path, ModifierTable(), &ModifierRow::mask, "a modifier",
+                                    slot_byte(SlotField::ComboModifiers));
             }
             if (field == key::kKeys) {
                 return ReadComboKeys(node, path, mode, slot);
@@ -299,12 +303,10 @@ Outcome ButtonReader::ReadComboKeys(const toml::node& node, const std::string& p
     }
     const SlotField fields[kMaxComboKeys] = {SlotField::ComboFirstKey, SlotField::ComboSecondKey};
     for (std::size_t i = 0; i < keys->size(); ++i) {
-        std::uint8_t position = 0;
-        if (reader_.NameInto(*keys->get(i), path + "[" + std::to_string(i + 1) + "]",
-                             RowNames(KeyNameTable()), "a key name", position) != Outcome::Read) {
+        if (KeyCodeInto(*keys->get(i), path + "[" + std::to_string(i + 1) + "]",
+                        SlotByte(record_, mode, fields[i], slot)) != Outcome::Read) {
             return Outcome::Failed;
         }
-        SlotByte(record_, mode, fields[i], slot) = KeyNameTable()[position].code;
     }
     return Outcome::Read;
 }

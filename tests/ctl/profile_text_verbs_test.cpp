@@ -14,15 +14,12 @@
 namespace corvanti {
 namespace {
 
+using testing::Contains;
 using testing::CtlRun;
 using testing::ReadBytes;
 using testing::RunCtl;
 using testing::ScratchFolder;
 using testing::WriteBytes;
-
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 std::string ReadText(const std::filesystem::path& path) {
     const std::vector<std::uint8_t> bytes = ReadBytes(path);

@@ -15,9 +15,7 @@
 namespace corvanti {
 namespace {
 
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
+using testing::Contains;
 
 // The line of a report that starts with `head`.
 std::string LineOf(const std::string& report, const std::string& head) {
