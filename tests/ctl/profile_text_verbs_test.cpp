@@ -108,6 +108,35 @@ TEST(ProfileTextVerbs, BadTextWritesNothing) {
     EXPECT_TRUE(Contains(missing.err, "cannot read")) << missing.err;
 }
 
+// A text is told from a config.bin by its content, not its size; Windows line ends are text.
+TEST(ProfileTextVerbs, TextOfAConfigBinsSizeOrWithWindowsLineEndsIsText) {
+    const ScratchFolder folder;
+    const std::string config = (folder / "config.bin").string();
+    WriteBytes(config, SerializeProfileFile({1, FactoryProfile()}));
+    const std::string text = RunCtl({"export", config}).out;
+    std::string windows;
+    for (const char c : text) {
+        windows += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    }
+    ProfileRecord fast;
+    fast.set_report_rate_code(1);
+    const std::string short_text = "first_run_flag = 1\nreport_rate = 1000\n";
+    const std::string padded =
+        short_text + "#" + std::string(kProfileFileSize - short_text.size() - 2, 'x') + "\n";
+    ASSERT_EQ(padded.size(), kProfileFileSize);
+    const std::pair<std::string, ProfileFileBytes> cases[] = {
+        {windows, SerializeProfileFile({1, FactoryProfile()})},
+        {padded, SerializeProfileFile({1, fast})},
+    };
+    for (const auto& [variant, expected] : cases) {
+        WriteText(folder / "profile.toml", variant);
+        const std::string back = (folder / "back.bin").string();
+        const CtlRun run = RunCtl({"import", (folder / "profile.toml").string(), back});
+        ASSERT_EQ(run.exit_code, 0) << run.err;
+        EXPECT_TRUE(std::ranges::equal(ReadBytes(back), expected)) << variant.size();
+    }
+}
+
 TEST(ProfileTextVerbs, BadCommandLinesShowUsage) {
     const std::vector<std::string> cases[] = {
         {"export"},
