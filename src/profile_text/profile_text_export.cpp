@@ -56,12 +56,11 @@ TextSection DpiStageSection(const ProfileRecord& record, std::size_t stage,
         std::string(key::kDpi) + "." + NumberedKey(key::kStagePrefix, stage), {}, {}};
     AddFlagIfAny(section.fields, key::kEnabled, record.bytes()[kDpiEnabledOffset + stage]);
     const std::uint8_t level = record.dpi_level(stage);
-    if (level < DpiLevelCount(0)) {
+    if (level < MostDpiLevels()) {
         section.fields.push_back(MakeField(key::kLevel, TextValue::Integer(level + 1)));
-        const std::string dpi = sensor_type ? DpiValueText(*sensor_type, level) : std::string();
-        if (!dpi.empty()) {
-            section.fields.push_back(
-                MakeField(key::kDpiValue, TextValue::Integer(std::stoll(dpi))));
+        const auto dpi = sensor_type ? DpiValue(*sensor_type, level) : std::nullopt;
+        if (dpi) {
+            section.fields.push_back(MakeField(key::kDpiValue, TextValue::Integer(*dpi)));
         }
     }
     const Rgb colour = record.dpi_colour(stage);

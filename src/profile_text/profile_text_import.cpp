@@ -137,7 +137,7 @@ bool ProfileTextReader::ReadDpi(const toml::node& node, const std::string& path)
 std::optional<std::size_t> LevelOfDpi(std::int64_t sensor, std::int64_t dpi) {
     const int type = static_cast<int>(sensor);
     for (std::size_t level = 0; level < DpiLevelCount(type); ++level) {
-        if (DpiValueText(type, level) == std::to_string(dpi)) {
+        if (DpiValue(type, level) == dpi) {
             return level;
         }
     }
@@ -161,7 +161,7 @@ bool ProfileTextReader::ReadDpiStage(const toml::node& node, const std::string& 
     if (!table) {
         return false;
     }
-    const std::int64_t level_count = static_cast<std::int64_t>(DpiLevelCount(0));
+    const std::int64_t level_count = static_cast<std::int64_t>(MostDpiLevels());
     std::optional<std::int64_t> level;
     const toml::node* dpi_node = nullptr;
     const bool read = reader_.EachField(

@@ -4,6 +4,7 @@
 
 #include "app/language_texts.h"
 #include "app/lighting_language.h"
+#include "settings/dpi_values.h"
 #include "settings/report_rate.h"
 
 namespace corvanti {
@@ -60,6 +61,11 @@ std::optional<std::uint8_t> ReportRateCodeOf(long long reports_per_second) {
         }
     }
     return std::nullopt;
+}
+
+std::size_t MostDpiLevels() {
+    constexpr int kSensorWithTwelveLevels = 0;
+    return DpiLevelCount(kSensorWithTwelveLevels);
 }
 
 const std::vector<std::string>& LightingModeNames() {

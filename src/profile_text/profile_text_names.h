@@ -82,6 +82,10 @@ std::optional<std::size_t> IndexOfNumberedKey(std::string_view key, std::string_
 std::optional<int> ReportsPerSecondOfCode(std::uint8_t code);
 std::optional<std::uint8_t> ReportRateCodeOf(long long reports_per_second);
 
+// The most levels a DPI stage can have: those of the twelve-level table (sensor type 0), which
+// a record's level byte counts in whatever the mouse.
+std::size_t MostDpiLevels();
+
 // The English names of lighting modes 0-3 and lighting effects 0-3, as the lighting panel
 // shows them.
 const std::vector<std::string>& LightingModeNames();
