@@ -352,6 +352,11 @@ ProfileTextImport ImportProfileText(std::string_view text) {
                         std::string(error.description())};
         return result;
     }
+    // Every export holds fields; an empty text is a mistake, not an all-zero profile.
+    if (parsed.table().empty()) {
+        result.error = {1, 1, {}, "the text holds no profile; export one to start from"};
+        return result;
+    }
     TextFieldReader reader;
     ProfileTextReader profile(reader);
     ProfileFileContent content;

@@ -127,6 +127,7 @@ TEST(ProfileTextImport, BadTextIsRefusedWithItsPlaceAndField) {
         {"button without function", "[mode_a]\nbutton1 = { key = \"A\" }\n", 2, 11,
          "mode_a.button1", "needs a function"},
         {"broken TOML", "[mode_a\n", 1, 8, "", ""},
+        {"nothing but a comment", "# a profile\n", 1, 1, "", "holds no profile"},
         {"table header starting with no key", "[=]\n", 1, 2, "", "expected bare key"},
         {"control character in a table header", "[\x01]\n", 1, 2, "", ""},
         {"letter past ASCII after a value", "report_rate = 500\u00e9\n", 1, 18, "", ""},
