@@ -24,3 +24,7 @@ cmake --build --preset windows --target "${benchmarks[@]}"
 for bench in "${benchmarks[@]}"; do
     wine "build/windows/bench/${bench}.exe"
 done
+
+# The main window of the real program, driven through its messages.
+cmake --build --preset windows --target main_window_bench install_folder
+wine build/windows/bench/main_window_bench.exe "$(winepath -w build/windows/install)"

@@ -113,7 +113,7 @@ inline constexpr std::size_t kTextRoleCount =
     static_cast<std::size_t>(TextRole::SettingsSectionName) + 1;
 
 // The address the web link shows (its WebAddress text, the same in every language) and opens.
-inline constexpr std::string_view kWebAddress = "https://corvanti-tarn.example/";
+inline constexpr std::string_view kWebAddress = "https://corvanti.example/";
 
 // The text of `role` in `language` (UTF-8). Blanks at either end belong to the text.
 std::string_view LanguageText(Language language, TextRole role);

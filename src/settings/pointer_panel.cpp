@@ -17,6 +17,9 @@ constexpr int kCellWidth = 24;
 constexpr int kCellHeight = 11;
 constexpr int kFirstSliderTop = 200;
 constexpr int kSliderPitch = 150;
+// A number stands in the gap under its cell, clear of the cell image.
+constexpr int kNumberGap = 2;
+constexpr int kNumberHeight = 14;
 
 constexpr ClientRect kPrecisionTickRect{51, 255, 67, 271};
 constexpr ClientRect kPageScrollingTickRect{51, 405, 67, 421};
@@ -53,6 +56,21 @@ DrawList DrawPointerSlider(PointerSlider slider, int value) {
 DrawStep DrawPointerTick(PointerTick tick, bool on) {
     const ClientRect rect = PointerTickRect(tick);
     return DrawTickBox(rect.left, rect.top, on);
+}
+
+DrawList DrawPointerSliderNumbers() {
+    DrawList list;
+    for (PointerSlider slider :
+         {PointerSlider::Speed, PointerSlider::Scrolling, PointerSlider::DoubleClick}) {
+        for (int cell = 1; cell <= kPointerSliderCells; ++cell) {
+            const ClientRect rect = PointerSliderCellRect(slider, cell);
+            const int top = rect.bottom + kNumberGap;
+            list.push_back(DrawLabel{std::to_string(cell),
+                                     {rect.left, top, rect.right, top + kNumberHeight},
+                                     text_format::kCentredTop});
+        }
+    }
+    return list;
 }
 
 DrawList DrawPointerPanel(const ProfileRecord& record) {

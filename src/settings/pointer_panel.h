@@ -21,6 +21,10 @@ ClientRect PointerTickRect(PointerTick tick);
 DrawList DrawPointerSlider(PointerSlider slider, int value);
 DrawStep DrawPointerTick(PointerTick tick, bool on);
 
+// The position numbers 1-11 of the three sliders, each centred under its cell, where the
+// lit and unlit cell images drawn later cannot cover them.
+DrawList DrawPointerSliderNumbers();
+
 // Both ticks and the three sliders as the record holds them.
 DrawList DrawPointerPanel(const ProfileRecord& record);
 

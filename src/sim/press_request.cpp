@@ -3,15 +3,12 @@
 #include <charconv>
 #include <optional>
 #include <string>
-#include <system_error>
 
-#include "common/atomic_file.h"
+#include "sim/request_file.h"
 
 namespace corvanti {
 
 namespace {
-
-constexpr std::uintmax_t kMaxRequestFileSize = 64 * 1024;
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r';
@@ -52,34 +49,17 @@ std::optional<ButtonPress> ParseLine(std::string_view line) {
 
 std::vector<ButtonPress> ParsePressRequests(std::string_view text) {
     std::vector<ButtonPress> presses;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        if (const auto press = ParseLine(text.substr(0, end))) {
+    for (std::string_view line : RequestLines(text)) {
+        if (const auto press = ParseLine(line)) {
             presses.push_back(*press);
         }
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
     }
     return presses;
 }
 
 std::vector<ButtonPress> TakePressRequests(const std::filesystem::path& path) {
-    std::error_code error;
-    if (!std::filesystem::exists(path, error)) {
-        return {};
-    }
-    std::filesystem::path taken = path;
-    taken += ".taken";
-    std::filesystem::rename(path, taken, error);
-    if (error) {
-        return {};  // still being written (locked on Windows); taken at a later poll
-    }
-    const auto bytes = ReadWholeFile(taken, kMaxRequestFileSize);
-    std::filesystem::remove(taken, error);
-    if (!bytes) {
-        return {};
-    }
-    return ParsePressRequests(
-        std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+    const std::optional<std::string> text = TakeRequestFile(path);
+    return text ? ParsePressRequests(*text) : std::vector<ButtonPress>{};
 }
 
 }  // namespace corvanti

@@ -138,6 +138,7 @@ SimulatedMouse::SimulatedMouse(const SimulatedMouseOptions& options,
         std::max<std::uint16_t>(options_.event_input_length, kMinEventLength);
     if (!options_.state_path.empty()) {
         press_request_path_ = PressRequestPath(options_.state_path);
+        fault_request_path_ = FaultRequestPath(options_.state_path);
     }
 }
 
@@ -147,10 +148,17 @@ std::filesystem::path SimulatedMouse::PressRequestPath(const std::filesystem::pa
     return path;
 }
 
+std::filesystem::path SimulatedMouse::FaultRequestPath(const std::filesystem::path& state_path) {
+    std::filesystem::path path = state_path;
+    path += ".fault";
+    return path;
+}
+
 // --- The interface list ---------------------------------------------------------------------
 
 bool SimulatedMouse::ListInterfaces(std::vector<HidInterfaceInfo>& interfaces) {
-    const std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
+    TakeRequestsUnlocked(lock);
     interfaces = InterfacesLocked();
     return true;
 }
@@ -292,7 +300,7 @@ std::size_t SimulatedMouse::ReadEvent(std::span<std::uint8_t> report,
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     std::unique_lock lock(mutex_);
     while (plugged_in_) {
-        TakePressRequestsUnlocked(lock);
+        TakeRequestsUnlocked(lock);
         if (!plugged_in_) {
             break;
         }
@@ -310,16 +318,38 @@ std::size_t SimulatedMouse::ReadEvent(std::span<std::uint8_t> report,
     return 0;
 }
 
-// Reads the request file without holding the lock, so commands are not held up by the disk.
-void SimulatedMouse::TakePressRequestsUnlocked(std::unique_lock<std::mutex>& lock) {
+// Reads the request files without holding the lock, so commands are not held up by the disk.
+void SimulatedMouse::TakeRequestsUnlocked(std::unique_lock<std::mutex>& lock) {
     if (press_request_path_.empty()) {
         return;
     }
     lock.unlock();
+    const std::vector<FaultRequest> faults = TakeFaultRequests(fault_request_path_);
     const std::vector<ButtonPress> presses = TakePressRequests(press_request_path_);
     lock.lock();
+    for (const FaultRequest fault : faults) {
+        ApplyFaultLocked(fault);
+    }
     for (const ButtonPress press : presses) {
         QueuePressLocked(press);
+    }
+}
+
+void SimulatedMouse::ApplyFaultLocked(FaultRequest request) {
+    switch (request) {
+        case FaultRequest::Unplug:
+            UnplugLocked();
+            break;
+        case FaultRequest::Replug:
+            plugged_in_ = true;
+            reports_until_unplug_.reset();
+            break;
+        case FaultRequest::Silent:
+            answering_ = false;
+            break;
+        case FaultRequest::Answer:
+            answering_ = true;
+            break;
     }
 }
 
@@ -350,8 +380,7 @@ void SimulatedMouse::UnplugAfter(std::size_t reports) {
 
 void SimulatedMouse::Replug() {
     const std::lock_guard lock(mutex_);
-    plugged_in_ = true;
-    reports_until_unplug_.reset();
+    ApplyFaultLocked(FaultRequest::Replug);
 }
 
 bool SimulatedMouse::plugged_in() const {

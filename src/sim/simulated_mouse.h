@@ -16,6 +16,7 @@
 
 #include "device/hid_transport.h"
 #include "device/mouse_identity.h"
+#include "sim/fault_request.h"
 #include "sim/press_request.h"
 #include "sim/simulated_mouse_firmware.h"
 #include "sim/simulated_mouse_state.h"
@@ -52,6 +53,9 @@ class SimulatedMouse : public HidDiscovery, public std::enable_shared_from_this<
 
     // The press-request file that belongs to a state file: the same path with ".press" added.
     static std::filesystem::path PressRequestPath(const std::filesystem::path& state_path);
+    // The fault-request file that belongs to a state file: the same path with ".fault" added.
+    // It is looked for where the press-request file is, and whenever the interfaces are listed.
+    static std::filesystem::path FaultRequestPath(const std::filesystem::path& state_path);
 
     // HidDiscovery
     bool ListInterfaces(std::vector<HidInterfaceInfo>& interfaces) override;
@@ -94,7 +98,8 @@ class SimulatedMouse : public HidDiscovery, public std::enable_shared_from_this<
     std::size_t ReadEvent(std::span<std::uint8_t> report, std::chrono::milliseconds timeout);
 
     void QueuePressLocked(ButtonPress press);
-    void TakePressRequestsUnlocked(std::unique_lock<std::mutex>& lock);
+    void TakeRequestsUnlocked(std::unique_lock<std::mutex>& lock);
+    void ApplyFaultLocked(FaultRequest request);
     std::size_t DeliverLocked(TrafficKind kind, std::span<const std::uint8_t> wire,
                               std::span<std::uint8_t> report);
     void RecordLocked(TrafficKind kind, std::span<const std::uint8_t> wire);
@@ -103,6 +108,7 @@ class SimulatedMouse : public HidDiscovery, public std::enable_shared_from_this<
 
     SimulatedMouseOptions options_;
     std::filesystem::path press_request_path_;
+    std::filesystem::path fault_request_path_;
     std::unique_ptr<TrafficLog> traffic_log_;
 
     mutable std::mutex mutex_;

@@ -6,6 +6,7 @@
 //   probe ACTION CLASS                performs a named action on the first window of CLASS:
 //                                     open-from-tray, open-tray-menu or exit
 //   probe dialogs                     every top-level dialog box with caption and texts
+//   probe dialog-clients              the screen point of each shown dialog box's client origin
 //   probe press-ok CAPTION            presses OK on the dialog box with that caption
 //   probe tray-icon CLASS             whether the first window of CLASS owns a tray icon
 //   probe tray-icon-of HWND           whether the window HWND (alive or not) owns a tray icon
@@ -14,11 +15,21 @@
 //   probe menu-rect                   the screen rectangle of the open popup menu
 //   probe processes IMAGE             how many processes run the executable IMAGE
 //   probe resources EXE               the icon, dialog, menu, manifest and version resources
+//   probe child CLASS ID              the child control ID of the first shown window of CLASS
+//   probe list-item CLASS ID INDEX    the screen point at the middle of item INDEX of list ID,
+//                                     and the item's text
+//   probe pointer-settings            the session's pointer speed, wheel lines, double-click
+//                                     time and acceleration, read back from the system
+//   probe device-change CLASS arrival|removal
+//                                     tells the first window of CLASS that the mouse's
+//                                     command interface arrived or was removed
 #include <windows.h>
 // after windows.h, which they need
+#include <dbt.h>
 #include <shellapi.h>
 #include <tlhelp32.h>
 
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
@@ -27,6 +38,8 @@
 
 #include "app/win/resource_ids.h"
 #include "common/win/program_messages.h"
+#include "device/mouse_identity.h"
+#include "device/win/hid_interface_class.h"
 
 namespace {
 
@@ -322,6 +335,108 @@ int ListResources(const std::wstring& executable) {
     return 0;
 }
 
+// The child `id` of the first visible window of the class (the first of any when none shows).
+HWND ChildOf(const std::wstring& class_name, int id) {
+    const auto windows = TopLevelWindows(class_name);
+    for (HWND window : windows) {
+        if (IsWindowVisible(window)) {
+            return GetDlgItem(window, id);
+        }
+    }
+    return windows.empty() ? nullptr : GetDlgItem(windows.front(), id);
+}
+
+int PrintDialogClients() {
+    for (HWND dialog : TopLevelWindows(L"#32770")) {
+        if (IsWindowVisible(dialog)) {
+            POINT client{};
+            ClientToScreen(dialog, &client);
+            std::wprintf(L"dialog client=%ld,%ld\n", client.x, client.y);
+        }
+    }
+    return 0;
+}
+
+int PrintChild(const std::wstring& class_name, int id) {
+    HWND child = ChildOf(class_name, id);
+    if (child == nullptr) {
+        std::wprintf(L"child=0\n");
+        return 0;
+    }
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    std::wprintf(L"child=1 visible=%d rect=%ld,%ld,%ld,%ld text=%ls\n",
+                 IsWindowVisible(child) ? 1 : 0, rect.left, rect.top, rect.right, rect.bottom,
+                 WindowText(child).c_str());
+    return 0;
+}
+
+// The list box answers through its own thread; a list that is gone gives no point.
+int PrintListItem(const std::wstring& class_name, int id, int index) {
+    HWND list = ChildOf(class_name, id);
+    RECT item{};
+    DWORD_PTR result = 0;
+    if (list == nullptr ||
+        !SendMessageTimeoutW(list, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                             reinterpret_cast<LPARAM>(&item), SMTO_ABORTIFHUNG, 2000, &result) ||
+        static_cast<LRESULT>(result) == LB_ERR) {
+        std::wprintf(L"no item\n");
+        return 1;
+    }
+    POINT middle{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    ClientToScreen(list, &middle);
+    wchar_t text[256] = {};
+    const auto length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length >= 0 && length < 256) {
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+    }
+    std::wprintf(L"item=%ld,%ld text=%ls\n", middle.x, middle.y, text);
+    return 0;
+}
+
+int PrintPointerSettings() {
+    int speed = 0;
+    UINT lines = 0;
+    int mouse[3] = {};
+    SystemParametersInfoW(SPI_GETMOUSESPEED, 0, &speed, 0);
+    SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    SystemParametersInfoW(SPI_GETMOUSE, 0, mouse, 0);
+    std::wprintf(L"speed=%d lines=%u double_click=%u mouse=%d,%d,%d\n", speed, lines,
+                 GetDoubleClickTime(), mouse[0], mouse[1], mouse[2]);
+    return 0;
+}
+
+// What the system sends on a device change: a device-interface header with the interface's
+// name, in one block the message carries to the program's process.
+int SendDeviceChange(const std::wstring& class_name, const std::wstring& change) {
+    const auto windows = TopLevelWindows(class_name);
+    if (windows.empty() || (change != L"arrival" && change != L"removal")) {
+        std::wprintf(L"no window\n");
+        return 1;
+    }
+    std::wstring name = L"\\\\?\\HID#";
+    for (char c : corvanti::kMouseIdsInNameUpper) {
+        name += static_cast<wchar_t>(c);
+    }
+    name += L"&MI_01#7&1a2b3c4d&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}";
+    const std::size_t name_offset = offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name);
+    const std::size_t name_bytes = (name.size() + 1) * sizeof(wchar_t);
+    DEV_BROADCAST_DEVICEINTERFACE_W header{};
+    header.dbcc_size = static_cast<DWORD>(name_offset + name_bytes);
+    header.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    header.dbcc_classguid = corvanti::win::HidInterfaceClassGuid();
+    std::vector<unsigned char> block(name_offset + name_bytes);
+    std::memcpy(block.data(), &header, name_offset);
+    std::memcpy(block.data() + name_offset, name.c_str(), name_bytes);
+    const WPARAM event = change == L"arrival" ? DBT_DEVICEARRIVAL : DBT_DEVICEREMOVECOMPLETE;
+    DWORD_PTR result = 0;
+    const LRESULT sent = SendMessageTimeoutW(windows.front(), WM_DEVICECHANGE, event,
+                                             reinterpret_cast<LPARAM>(block.data()),
+                                             SMTO_ABORTIFHUNG, 20000, &result);
+    std::wprintf(L"sent=%d\n", sent != 0 ? 1 : 0);
+    return sent != 0 ? 0 : 1;
+}
+
 long long Number(const wchar_t* text) {
     return std::wcstoll(text, nullptr, 0);
 }
@@ -346,6 +461,8 @@ int wmain(int argc, wchar_t** argv) {
         result = PostToClass(argv[2], action->message, action->wparam, action->lparam);
     } else if (verb == L"dialogs") {
         result = ListDialogs();
+    } else if (verb == L"dialog-clients") {
+        result = PrintDialogClients();
     } else if (verb == L"press-ok" && argc == 3) {
         result = PressOk(argv[2]);
     } else if (verb == L"tray-icon" && argc == 3) {
@@ -362,6 +479,15 @@ int wmain(int argc, wchar_t** argv) {
         result = ListResources(argv[2]);
     } else if (verb == L"processes" && argc == 3) {
         result = CountProcesses(argv[2]);
+    } else if (verb == L"child" && argc == 4) {
+        result = PrintChild(argv[2], static_cast<int>(Number(argv[3])));
+    } else if (verb == L"list-item" && argc == 5) {
+        result = PrintListItem(argv[2], static_cast<int>(Number(argv[3])),
+                               static_cast<int>(Number(argv[4])));
+    } else if (verb == L"pointer-settings") {
+        result = PrintPointerSettings();
+    } else if (verb == L"device-change" && argc == 4) {
+        result = SendDeviceChange(argv[2], argv[3]);
     }
     std::fflush(stdout);
     return result;

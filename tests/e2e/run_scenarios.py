@@ -19,6 +19,80 @@ WINDOW_CLASS = "CorvantiTarnGMClass"
 EXE = "Corvanti-Tarn.exe"
 WM_CLOSE = 0x10
 DPI_LEVEL_OFFSET = 0x787  # in the profile record, after config.bin's first-run flag
+# Offsets in config.bin (the first-run flag, then the profile record).
+FIRST_RUN_FLAG = 0
+MODE_B_BLOCK = 1 + 192
+REPORT_RATE = 1 + 1925
+DPI_ENABLED = 1 + 1931
+LIGHTING_MODE = 1 + 1947
+SHOWN_KEY_MODE = 1 + 1960
+# Main window hotspots in client pixels (inside each control, clear of shared edges).
+APPLY = (700, 633)
+OK = (600, 633)
+CANCEL = (820, 633)
+CLOSE = (859, 14)
+SKINS = (710, 14)
+# The skin dialog (client pixels): the skin name's drop-down trigger, its list and OK.
+SKIN_TRIGGER = (100, 136)
+SKIN_LIST_ID = 562
+DIALOG_OK = (218, 263)
+ADVANCED_TAB = (80, 74)
+MODE_B = (410, 528)
+
+
+def button_box(button):
+    return (320, 209 + 23 * (button - 1))
+
+
+def report_rate_cell(cell):
+    return (577 + 72 * (cell - 1), 209)
+
+
+def dpi_tick(stage):
+    return (562 + 27 * (stage - 1), 549)
+
+
+def dpi_level(stage, level):
+    return (562 + 27 * (stage - 1), 508 - 18 * (level - 1))
+
+
+def lighting_selector(row):
+    return (800, 337 + 30 * (row - 1))
+
+
+def pointer_cell(row, cell):
+    return (64 + 24 * (cell - 1), 205 + 150 * (row - 1))
+
+
+def read_mouse_state(path):
+    blocks = {}
+    with open(path) as file:
+        for line in file:
+            if line.strip() and not line.startswith("#"):
+                name, data = line.split()
+                blocks[name] = bytes.fromhex(data)
+    return blocks
+
+
+def read_str_ini(path, section):
+    """The keys of one section of a UTF-16LE str.ini, by lower-case name."""
+    with open(path, "rb") as file:
+        text = file.read().decode("utf-16")
+    values, current = {}, None
+    for line in text.splitlines():
+        line = line.strip()
+        if line.startswith("[") and line.endswith("]"):
+            current = line[1:-1].lower()
+        elif current == section.lower() and "=" in line:
+            key, value = line.split("=", 1)
+            values[key.strip().lower()] = value
+    return values
+
+
+def word(position, matrix):
+    return matrix[4 * position:4 * position + 4].hex(" ")
+
+
 # Wine logs a debug string as it raises it (dispatch_exception) or as it converts it.
 TRACE_LINE = re.compile(r'(?:OutputDebugStringA|dispatch_exception) "(.*)"\s*$')
 
@@ -114,6 +188,61 @@ class Harness:
     def post(self, message, wparam, lparam):
         self.probe("post", WINDOW_CLASS, message, wparam, lparam)
 
+    def client_origin(self):
+        client = self.windows()[0]["client"].split(",")
+        return int(client[0]), int(client[1])
+
+    def click_client(self, point):
+        """A real click at a client point of the main window."""
+        x, y = self.client_origin()
+        xdotool("mousemove", x + point[0], y + point[1], "click", "1")
+
+    def click_list_item(self, list_id, index, window_class=WINDOW_CLASS):
+        """Rests the pointer on a list's item (its selection follows), then clicks it."""
+        found = self.wait_until(
+            lambda: re.search(r"item=(-?\d+),(-?\d+)",
+                              self.probe("list-item", window_class, list_id, index)),
+            "item %d of list %d" % (index, list_id))
+        x, y = int(found.group(1)), int(found.group(2))
+        xdotool("mousemove", x, y - 1)
+        xdotool("mousemove", x, y, "click", "1")
+
+    def list_index_of(self, list_id, text, window_class, count=12):
+        """The index of the item reading `text`, once the list shows it."""
+        def find():
+            for index in range(count):
+                match = re.search(r"text=(.*)$", self.probe("list-item", window_class, list_id,
+                                                            index).strip())
+                if match and match.group(1) == text:
+                    return str(index)
+            return None
+        return int(self.wait_until(find, "%r in list %d" % (text, list_id)))
+
+    def child(self, control_id):
+        return self.probe("child", WINDOW_CLASS, control_id)
+
+    def wait_child(self, control_id, present=True):
+        self.wait_until(lambda: ("child=1" in self.child(control_id)) == present,
+                        "control %d to %s" % (control_id, "appear" if present else "go"))
+
+    def click_tray_icon(self):
+        """A real click on the program's icon in Wine's tray window (its left end)."""
+        def tray():
+            result = subprocess.run(["xdotool", "search", "--name", "Wine System Tray"],
+                                    capture_output=True, text=True, timeout=10)
+            ids = result.stdout.split()
+            return ids[0] if ids else None
+        tray_id = self.wait_until(tray, "the tray window")
+        geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", tray_id],
+                                  capture_output=True, text=True, timeout=10).stdout
+        values = dict(line.split("=", 1) for line in geometry.split())
+        xdotool("mousemove", int(values["X"]) + 10, int(values["Y"]) + 10, "click", "1")
+
+    def pixel(self, image, x, y):
+        result = subprocess.run(["convert", image, "-format", "%%[pixel:p{%d,%d}]" % (x, y),
+                                 "info:"], capture_output=True, text=True, timeout=60)
+        return result.stdout.strip()
+
     def open_from_tray(self):
         self.probe("open-from-tray", WINDOW_CLASS)
 
@@ -157,6 +286,10 @@ class Harness:
         for program in self.running:
             program.end()
         self.running = []
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *[str(a) for a in args]], capture_output=True, timeout=10)
 
 
 class Program:
@@ -249,11 +382,13 @@ MOUSE_BLOCKS = ([("sensor-block", 4), ("lighting", 3), ("lighting-detail-0", 3),
                 [("macro-%d" % n, 128) for n in range(1, 13)])
 
 
-def write_mouse_state(path, sensor_type):
-    """A simulated mouse with the given sensor type and otherwise empty blocks."""
+def write_mouse_state(path, sensor_type, **blocks):
+    """A simulated mouse with the given sensor type; every other block is empty unless given
+    by its name with underscores (lighting_detail_1=bytes(...))."""
     lines = []
     for name, size in MOUSE_BLOCKS:
-        block = bytearray(size)
+        block = bytearray(blocks.get(name.replace("-", "_"), bytes(size)))
+        assert len(block) == size, name
         if name == "sensor-block":
             block[0] = sensor_type
         lines.append("%s %s" % (name, block.hex()))
@@ -293,7 +428,7 @@ def scenario_start_with_simulated_mouse(harness):
            "no task-bar button: %s" % window)
     expect(harness.tray_icon_present(), "the tray icon exists")
 
-    # Opening from the tray shows the window (the page builders draw nothing yet).
+    # Opening from the tray shows the window.
     harness.open_from_tray()
     program.wait_exact("window shown")
     harness.wait_until(lambda: harness.windows()[0]["visible"] == "1", "the window to show")
@@ -471,6 +606,268 @@ def scenario_resources(harness):
     expect("manifest: 1" in listing and "version: 1" in listing, "manifest and version")
 
 
+# --- the main window under real input ------------------------------------------------------
+def edit_config(folder, edits):
+    """Sets bytes of the folder's config.bin: {offset: value or list of values}."""
+    path = os.path.join(folder, "config.bin")
+    with open(path, "rb") as file:
+        data = bytearray(file.read())
+    for offset, values in edits.items():
+        values = values if isinstance(values, list) else [values]
+        data[offset:offset + len(values)] = bytes(values)
+    with open(path, "wb") as file:
+        file.write(data)
+
+
+def read_file(folder, name):
+    with open(os.path.join(folder, name), "rb") as file:
+        return file.read()
+
+
+def open_with_mouse(harness, name, sensor, config=None, settings=None, **blocks):
+    """Starts a fresh copy with a simulated mouse of the test's own making and opens the main
+    window with a real click on the tray icon."""
+    folder = harness.fresh_copy(name)
+    state = os.path.join(folder, "mouse-state.txt")
+    write_mouse_state(state, sensor, **blocks)
+    edit_config(folder, config or {})
+    if settings:
+        write_str_ini(folder, settings)
+    program = harness.start(folder, "--simulated-mouse=" + state)
+    program.wait_exact(DETECTED)
+    wait_started(harness, program)
+    harness.wait_until(lambda: harness.windows()[0]["visible"] == "0", "the window to hide")
+    harness.click_tray_icon()
+    harness.wait_until(lambda: harness.windows()[0]["visible"] == "1", "the window to show")
+    return folder, state, program
+
+
+def click_apply_and_wait(harness, folder, program, times=1):
+    harness.click_client(APPLY)
+    harness.wait_until(lambda: read_file(folder, "config.bin")[FIRST_RUN_FLAG] == 1,
+                       "config.bin saved by the program")
+    # The captions follow config.bin within the same Apply.
+    program.wait_exact("apply done", times)
+
+
+def choose(harness, selector_point, list_id, item):
+    harness.click_client(selector_point)
+    harness.wait_child(list_id)
+    harness.click_list_item(list_id, item)
+    harness.wait_child(list_id, present=False)
+
+
+def scenario_pages_in_each_skin(harness):
+    for skin in ("Default", "Frost"):
+        settings = ["[Skins]", "Lan=EN", "Path=" + skin, "RColor=235", "GColor=235",
+                    "BColor=235"]
+        folder, _, program = open_with_mouse(harness, "pages-" + skin.lower(), 0,
+                                             settings=settings)
+        basic = harness.screenshot("basic-page-" + skin.lower())
+        harness.click_client(ADVANCED_TAB)
+        program.wait_exact("advanced page built")
+        advanced = harness.screenshot("advanced-page-" + skin.lower())
+        x, y = harness.client_origin()
+        cell = report_rate_cell(1)
+        expect(harness.pixel(basic, x + cell[0], y + cell[1]) !=
+               harness.pixel(advanced, x + cell[0], y + cell[1]),
+               "the advanced page covers the basic page in %s" % skin)
+        harness.end_all()
+
+
+def scenario_assign_buttons(harness):
+    folder, state, program = open_with_mouse(harness, "assign-buttons", 1)
+    choose(harness, button_box(3), 43, 0)   # Left Click
+    choose(harness, button_box(1), 41, 1)   # Right Click, allowed now that button 3 clicks left
+    harness.click_client(MODE_B)
+    choose(harness, button_box(2), 42, 3)   # Forward, in Mode B
+    harness.screenshot("assign-buttons-mode-b")
+    click_apply_and_wait(harness, folder, program)
+
+    mouse = read_mouse_state(state)
+    matrix_a, matrix_b = mouse["key-matrix-1"], mouse["key-matrix-3"]
+    expect(word(0, matrix_a) == "01 00 f1 00", "button 1 right click: " + matrix_a.hex())
+    expect(word(2, matrix_a) == "01 00 f0 00", "button 3 left click: " + matrix_a.hex())
+    expect(word(1, matrix_b) == "01 00 f4 00", "Mode B button 2 forward: " + matrix_b.hex())
+    for matrix in (matrix_a, matrix_b):
+        expect(word(14, matrix) == "01 00 f7 00" and word(15, matrix) == "01 00 f8 00",
+               "the fixed words: " + matrix.hex())
+    expect(mouse["key-matrix-2"] == bytes(64) and mouse["key-matrix-4"] == bytes(64),
+           "key matrices 2 and 4 stay empty")
+    config = read_file(folder, "config.bin")
+    expect(config[1 + 0] == 1 and config[1 + 2] == 0 and config[MODE_B_BLOCK + 1] == 3,
+           "config.bin holds the function types")
+    expect(config[SHOWN_KEY_MODE] == 1, "config.bin shows Mode B")
+    captions = read_str_ini(os.path.join(folder, "str.ini"), "Setting-EN")
+    expect((captions.get("item1"), captions.get("item3"), captions.get("item23")) ==
+           ("Right Click", "Left Click", "Forward"), "str.ini captions: %s" % captions)
+
+
+def scenario_rate_dpi_lighting(harness):
+    levels = [0, 1, 2, 3]
+    folder, state, program = open_with_mouse(
+        harness, "rate-dpi-lighting", 1,
+        config={REPORT_RATE: 8, DPI_LEVEL_OFFSET + 1: levels, DPI_ENABLED: [1, 1, 1, 1],
+                LIGHTING_MODE: 0},
+        lighting=bytes([0, 0x11, 0x44]), lighting_detail_1=bytes([9, 8, 7]))
+    harness.click_client(report_rate_cell(2))   # 250 reports per second
+    harness.click_client(dpi_tick(3))           # stage 3 off
+    harness.click_client(dpi_level(2, 5))       # stage 2 at level 5
+    choose(harness, lighting_selector(1), 63, 2)  # Neon
+    choose(harness, lighting_selector(2), 64, 2)  # 1.5S
+    choose(harness, lighting_selector(3), 65, 1)  # RGB Fixed On
+    expect("text=1.5S" in harness.child(81) and "text=RGB Fixed On" in harness.child(82),
+           "the lighting texts")
+    harness.screenshot("rate-dpi-lighting")
+    click_apply_and_wait(harness, folder, program)
+
+    mouse = read_mouse_state(state)
+    expect(mouse["sensor-block"][1] == 4, "rate code 4: " + mouse["sensor-block"].hex())
+    # Sensor type 1: levels 1, 5, 3 (off: bit 7) and 4; the unused codes read 0x80.
+    expect(mouse["dpi-stage-codes"].hex(" ") == "01 05 83 04 80 80 80 80",
+           "stage codes " + mouse["dpi-stage-codes"].hex(" "))
+    expect(mouse["dpi-stage-count"] == bytes([4]), "four stages")
+    # Neon with period 1.5S (index 2) and effect 3 merged into what the mouse held.
+    expect(mouse["lighting"].hex(" ") == "03 03 44", "lighting " + mouse["lighting"].hex(" "))
+    expect(mouse["lighting-detail-0"].hex(" ") == "03 05 05",
+           "lighting detail 0 " + mouse["lighting-detail-0"].hex(" "))
+    expect(mouse["lighting-detail-1"].hex(" ") == "09 08 07", "lighting detail 1 untouched")
+
+
+def scenario_left_click_warning(harness):
+    folder, state, program = open_with_mouse(harness, "left-click-warning", 0)
+    config_before = read_file(folder, "config.bin")
+    with open(state) as file:
+        state_before = file.read()
+    harness.click_client(button_box(1))
+    harness.wait_until(lambda: "Left key must be selected!" in harness.dialogs(), "the warning")
+    expect("dialog caption=Warning" in harness.dialogs(), "the warning's caption")
+    harness.screenshot("left-click-warning")
+    harness.probe("press-ok", "Warning")
+    harness.wait_until(lambda: "Left key must be selected!" not in harness.dialogs(),
+                       "the warning to go")
+    expect("child=0" in harness.child(41), "button 1's list stays closed")
+    expect(read_file(folder, "config.bin") == config_before, "config.bin unchanged")
+    with open(state) as file:
+        expect(file.read() == state_before, "the mouse unchanged")
+
+
+def scenario_cancel_and_reopen(harness):
+    folder, state, program = open_with_mouse(harness, "cancel-reopen", 1,
+                                             config={REPORT_RATE: 8, SHOWN_KEY_MODE: 0})
+    config_before = read_file(folder, "config.bin")
+    x, y = harness.client_origin()
+    slow, fast = report_rate_cell(1), report_rate_cell(4)
+    mode_a, mode_b = (256, 520), (459, 520)
+
+    def colours(shot):
+        return [harness.pixel(shot, x + p[0], y + p[1]) for p in (slow, fast, mode_a, mode_b)]
+
+    saved = colours(harness.screenshot("cancel-saved-state"))
+    harness.click_client(fast)
+    harness.click_client(MODE_B)
+    edited = harness.wait_until(
+        lambda: (lambda c: c if c[1] == saved[0] else None)(
+            colours(harness.screenshot("cancel-edited"))), "the edits on the page")
+    expect(edited[0] != saved[0] and edited[2] != saved[2], "edits shown: %s" % edited)
+    harness.click_client(CANCEL)
+    harness.wait_until(lambda: harness.windows()[0]["visible"] == "0", "Cancel to hide")
+    harness.click_tray_icon()
+    harness.wait_until(lambda: harness.windows()[0]["visible"] == "1", "the window to reopen")
+    program.wait_exact("basic page built", 2)
+    reopened = colours(harness.screenshot("cancel-reopened"))
+    expect(reopened == saved, "the page shows the saved state: %s, saved %s" % (reopened, saved))
+    expect(read_file(folder, "config.bin") == config_before, "Cancel saved nothing")
+
+
+def scenario_pointer_page(harness):
+    folder, _, program = open_with_mouse(harness, "pointer-page", 0)
+    harness.click_client(ADVANCED_TAB)
+    program.wait_exact("advanced page built")
+    harness.click_client(pointer_cell(1, 3))    # speed step 3: speed 4
+    harness.click_client(pointer_cell(2, 7))    # 7 wheel lines
+    harness.click_client(pointer_cell(3, 11))   # double-click step 11: 200 ms
+    harness.screenshot("pointer-page")
+    click_apply_and_wait(harness, folder, program)
+    settings = harness.wait_until(
+        lambda: (lambda text: text if "speed=4 lines=7 double_click=200" in text else None)(
+            harness.probe("pointer-settings")), "the pointer settings in the system")
+    config = read_file(folder, "config.bin")
+    expect(list(config[1 + 1957:1 + 1960]) == [3, 7, 11], "config.bin holds the steps")
+    harness.notes.append("pointer settings after Apply: " + settings.strip())
+    # The close control ends the program as the tray menu's Exit does.
+    harness.click_client(CLOSE)
+    expect(program.wait_exit() == 0, "the close control exits with code 0")
+    expect(harness.process_count() == 0, "no process left")
+
+
+def request_fault(state, fault):
+    """Asks the simulated mouse for a fault ("silent", "answer", "unplug", "replug") through the
+    request file beside its state file, renamed into place so it is never read half written."""
+    request = state + ".fault"
+    with open(request + ".tmp", "w") as file:
+        file.write(fault + "\n")
+    os.replace(request + ".tmp", request)
+
+
+def scenario_ok_while_the_mouse_is_not_accepted(harness):
+    folder, state, program = open_with_mouse(harness, "ok-without-mouse", 1,
+                                             config={REPORT_RATE: 8})
+    harness.click_client(report_rate_cell(4))   # an edit OK would send and save
+    # The mouse stops answering; at the next device change the program no longer accepts it.
+    request_fault(state, "silent")
+    harness.probe("device-change", WINDOW_CLASS, "arrival")
+    program.wait_exact(NOT_DETECTED)
+    config_before = read_file(folder, "config.bin")
+    state_before = read_file(folder, "mouse-state.txt")
+    harness.click_client(OK)
+    # Given the time an OK takes with the mouse, nothing may have happened.
+    time.sleep(3)
+    expect(harness.windows()[0]["visible"] == "1", "OK without the mouse does not hide")
+    expect(read_file(folder, "config.bin") == config_before, "nor does it save")
+    expect(read_file(folder, "mouse-state.txt") == state_before, "nor reach the mouse")
+    harness.screenshot("ok-without-mouse")
+    # The same click with the mouse answering again does both.
+    request_fault(state, "answer")
+    harness.probe("device-change", WINDOW_CLASS, "arrival")
+    program.wait_exact(DETECTED, times=2)
+    harness.click_client(OK)
+    harness.wait_until(lambda: read_file(folder, "config.bin")[FIRST_RUN_FLAG] == 1,
+                       "OK to save once the mouse is back")
+    harness.wait_until(lambda: harness.windows()[0]["visible"] == "0", "OK to hide")
+    expect(read_mouse_state(state)["sensor-block"][1] == 1, "the mouse takes 1000 Hz")
+
+
+def scenario_skin_chosen_from_the_window(harness):
+    settings = ["[Skins]", "Lan=EN", "Path=Default", "RColor=235", "GColor=235", "BColor=235"]
+    folder, _, program = open_with_mouse(harness, "skin-change", 0, config={REPORT_RATE: 1},
+                                         settings=settings)
+    x, y = harness.client_origin()
+    lit = report_rate_cell(4)
+    before = harness.pixel(harness.screenshot("skin-change-default"), x + lit[0], y + lit[1])
+    harness.click_client(SKINS)
+    found = harness.wait_until(
+        lambda: re.search(r"dialog client=(-?\d+),(-?\d+)", harness.probe("dialog-clients")),
+        "the skin dialog")
+    dialog = int(found.group(1)), int(found.group(2))
+    xdotool("mousemove", dialog[0] + SKIN_TRIGGER[0], dialog[1] + SKIN_TRIGGER[1], "click", "1")
+    frost = harness.list_index_of(SKIN_LIST_ID, "Frost", "#32770")
+    harness.click_list_item(SKIN_LIST_ID, frost, "#32770")
+    harness.wait_until(lambda: "no item" in harness.probe("list-item", "#32770", SKIN_LIST_ID, 0),
+                       "the skin list to close")
+    xdotool("mousemove", dialog[0] + DIALOG_OK[0], dialog[1] + DIALOG_OK[1], "click", "1")
+    harness.wait_until(lambda: "dialog client=" not in harness.probe("dialog-clients"),
+                       "the skin dialog to end")
+    skins = harness.wait_until(
+        lambda: (lambda v: v if v.get("path") == "Frost" else None)(
+            read_str_ini(os.path.join(folder, "str.ini"), "Skins")), "str.ini to name Frost")
+    expect(skins.get("rcolor") == "235", "the text colour kept: %s" % skins)
+    expect(harness.windows()[0]["visible"] == "1", "the window shows after the choice")
+    program.wait_exact("basic page built", 2)
+    after = harness.pixel(harness.screenshot("skin-change-frost"), x + lit[0], y + lit[1])
+    expect(after != before, "the page is rebuilt in the new skin: %s, before %s" % (after, before))
+
+
 SCENARIOS = [
     scenario_resources,
     scenario_start_with_simulated_mouse,
@@ -483,6 +880,14 @@ SCENARIOS = [
     scenario_window_takes_the_size_of_main_png,
     scenario_missing_config,
     scenario_red_300,
+    scenario_pages_in_each_skin,
+    scenario_assign_buttons,
+    scenario_rate_dpi_lighting,
+    scenario_left_click_warning,
+    scenario_cancel_and_reopen,
+    scenario_pointer_page,
+    scenario_ok_while_the_mouse_is_not_accepted,
+    scenario_skin_chosen_from_the_window,
 ]
 
 

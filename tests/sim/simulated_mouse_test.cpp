@@ -568,6 +568,39 @@ TEST(SimulatedMouseTest, UnplugWakesAWaitingEventReader) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
 }
 
+// Faults asked for from outside the process reach the mouse when the program next lists the
+// interfaces, as it does when it hears of a device change.
+TEST(SimulatedMouseTest, FaultRequestFileUnplugsSilencesAndBringsTheMouseBack) {
+    const testing::ScratchFolder scratch;
+    const auto state_path = scratch / "faults.state";
+    SimulatedMouseOptions options;
+    options.state_path = state_path;
+    auto mouse = MakeMouse(options);
+    const auto fault_path = SimulatedMouse::FaultRequestPath(state_path);
+    EXPECT_EQ(fault_path, scratch / "faults.state.fault");
+    const auto listed = [&] {
+        std::vector<HidInterfaceInfo> list;
+        EXPECT_TRUE(mouse->ListInterfaces(list));
+        return FindByUsage(list, kCommandUsage) != nullptr;
+    };
+
+    std::ofstream(fault_path) << "unplug\n";
+    EXPECT_FALSE(listed());
+    EXPECT_FALSE(std::filesystem::exists(fault_path)) << "a request is consumed once read";
+    EXPECT_FALSE(mouse->plugged_in());
+
+    std::ofstream(fault_path) << "replug\nsilent\n";
+    EXPECT_TRUE(listed());
+    ProgramSide program(mouse);
+    program.Send(kHandshake);
+    EXPECT_FALSE(program.AnswerOnWire().has_value()) << "a silent mouse fails the handshake";
+
+    std::ofstream(fault_path) << "answer\n";
+    EXPECT_TRUE(listed());
+    program.Accept();
+    EXPECT_TRUE(mouse->accepted());
+}
+
 // --- Persistence and traffic log --------------------------------------------------------------
 
 TEST(SimulatedMouseTest, StateFileFollowsEveryCompletedWriteAndIsLoadedAgain) {

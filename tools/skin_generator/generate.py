@@ -167,13 +167,14 @@ def basic_page(t):
     for s in range(5):
         x = 542 + 72 * s - 1
         c.line(x, 222, x, 228, t["tick"], 1.0)
-    # DPI stages: twelve levels per stage, swatches and on/off ticks below.
+    # DPI stages: twelve levels per stage, swatches and on/off ticks below. The program
+    # writes each level's DPI value left of the ticks (494-544), so the artwork leaves that
+    # column free.
     panel(c, t, 492, 266, 690, 596, header=302)
     well(c, t, 548, 302, 663, 561, 4)
     for level in range(12):
         y = 500 - 18 * level
         c.line(540, y + 8, 546, y + 8, t["tick"], 1.0)
-        c.text(504, y + 5, str(level + 1), t["label_dim"])
     c.text(504, 528, "CLR", t["label_dim"])
     c.text(504, 546, "ON", t["label_dim"])
     for k in range(4):

@@ -40,7 +40,9 @@ void DrawLabelStep(HDC dc, const DrawLabel& label, const CanvasStyle& style) {
     if (label.format == text_format::kWrapped) {
         area = CentreWrappedText(dc, text, area);
     }
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, label.format);
+    // A text a little wider than its rectangle (English in a rectangle sized for Chinese)
+    // stays whole, centred or aligned as asked, instead of being cut off at its edges.
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, label.format | DT_NOCLIP);
 }
 
 }  // namespace

@@ -75,6 +75,11 @@ void MouseLink::SetUpOnFirstPage() {
     trace_.Trace("sensor type: " + std::to_string(sensor_type_));
 }
 
+void MouseLink::Apply(const ProfileRecord& working, ApplyPersistence& files) {
+    RunApply(working, commands_, files);
+    trace_.Trace("apply done");
+}
+
 void MouseLink::Close() {
     link_.connected = 0;
     link_.ReleaseCollections();

@@ -6,6 +6,7 @@
 
 #include "app/program_options.h"
 #include "common/user_messages.h"
+#include "device/apply_sequence.h"
 #include "device/device_commands.h"
 #include "device/device_event.h"
 #include "device/device_mirror.h"
@@ -38,6 +39,8 @@ class MouseLink final : private DeviceEventSink {
     // The first build of the basic page: reads the sensor block once and keeps its type.
     void SetUpOnFirstPage();
     int sensor_type() const { return sensor_type_; }
+    // OK and Apply: makes the mouse match `working`, then stores it through `files`.
+    void Apply(const ProfileRecord& working, ApplyPersistence& files);
     bool connected() const { return link_.connected_now(); }
     // Releases every collection of the mouse; the reader stops reporting.
     void Close();

@@ -1,17 +1,20 @@
 #include "app/win/pelmar_dlg.h"
 
 #include <dbt.h>
+#include <windowsx.h>
 
 #include <string>
 #include <utility>
 
 #include "app/balloon_texts.h"
+#include "app/lighting_language.h"
 #include "app/settings_file.h"
 #include "app/skin_fallback.h"
 #include "app/win/resource_ids.h"
 #include "common/text_encoding.h"
 #include "common/win/program_messages.h"
 #include "device/win/hid_interface_class.h"
+#include "macro/win/macro_dialog.h"
 #include "profile/profile_file.h"
 
 namespace corvanti::win {
@@ -47,7 +50,13 @@ CPelmarDlg::CPelmarDlg(HINSTANCE instance, const ProgramOptions& options)
       icon_(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDR_APPLICATION_ICON),
                                           IMAGE_ICON, 0, 0, LR_DEFAULTSIZE))),
       tray_(trace_),
-      mouse_(options, messages_, trace_) {}
+      mouse_(options, messages_, trace_),
+      capture_dialogs_(
+          skin_context_,
+          [this](skin::SkinnedDialogFrame& dialog) { return dialog.Run(window_, instance_); },
+          [this] { return ChooseMacroKey(); }),
+      assignment_(profile_.working, captions_, texts_, capture_dialogs_, messages_),
+      pointer_(profile_.working, pointer_system_, messages_) {}
 
 INT_PTR CPelmarDlg::RunModal() {
     using Thunk = DialogThunk<CPelmarDlg>;
@@ -68,6 +77,21 @@ INT_PTR CPelmarDlg::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
             return AnswerDialogMessage(window_, OnEraseBackground(reinterpret_cast<HDC>(wparam)));
         case WM_PAINT:
             return OnPaint();
+        case WM_LBUTTONDOWN:
+            OnLeftButtonDown({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
+            return TRUE;
+        case WM_MOUSEMOVE:
+            OnMouseMove({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
+            return TRUE;
+        case WM_MOUSEHOVER:
+            OnMouseHover({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
+            return TRUE;
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORSTATIC:
+            return reinterpret_cast<INT_PTR>(OnControlColour(message, reinterpret_cast<HDC>(wparam),
+                                                             reinterpret_cast<HWND>(lparam)));
         case WM_CLOSE:
             OnClose();
             return TRUE;
@@ -75,7 +99,10 @@ INT_PTR CPelmarDlg::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
             OnDestroy();
             return FALSE;
         case WM_COMMAND:
-            OnCommand(wparam);
+            OnCommand(wparam, lparam);
+            return TRUE;
+        case kListChoiceMessage:
+            OnListChoice(static_cast<int>(wparam), static_cast<int>(lparam));
             return TRUE;
         case kTrayCallbackMessage:
             OnTrayCallback(lparam);
@@ -83,6 +110,9 @@ INT_PTR CPelmarDlg::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
         case kDeviceEventMessage:
             OnDeviceEvent(wparam, lparam);
             return AnswerDialogMessage(window_, 0);
+        case kMacroRecorderKeyMessage:
+            macro_panel_->OnRecorderKey(wparam, lparam);
+            return TRUE;
         case WM_DEVICECHANGE:
             OnDeviceChange(wparam, lparam);
             return AnswerDialogMessage(window_, TRUE);
@@ -124,8 +154,9 @@ BOOL CPelmarDlg::OnInitDialog() {
         return FALSE;
     }
 
+    macro_store_.emplace(paths_.macro_store, &trace_);
     const auto profile_file = LoadProfileFile(paths_.profile, messages_, trace_);
-    first_run_flag_ = profile_file.first_run_flag;
+    pages_.set_first_run_flag(profile_file.first_run_flag);
     profile_.working = profile_file.record;
     profile_.Snapshot();
     TraceDpiLevels();
@@ -133,8 +164,11 @@ BOOL CPelmarDlg::OnInitDialog() {
     LoadSettingsFile();
     LoadSkinAndSize();
     CreateFonts();
+    lighting_.emplace(profile_.working, LightingTextsOf(texts_));
+    basic_controls_.Attach(window_, normal_font_.get());
+    pretranslation_.Install([this](const MSG& message) { return PreTranslate(message); });
     if (mouse_.connected()) {
-        ShowBasicPage();
+        CarryOut(pages_.ShowBasicPage());
     }
     trace_.Trace("start-up done");
     return TRUE;
@@ -155,6 +189,7 @@ void CPelmarDlg::LoadSettingsFile() {
     captions_ = settings.captions;
     skin_name_ = settings.skin.path;
     text_colour_ = TextColorFromSettings(settings.skin);
+    PublishSkinContext();
     trace_.Trace("text colour: " + std::to_string(text_colour_.red) + "," +
                  std::to_string(text_colour_.green) + "," + std::to_string(text_colour_.blue));
 }
@@ -176,11 +211,23 @@ void CPelmarDlg::LoadSkinAndSize() {
         skin_name_ = choice->name;
     }
     skin_directory_ = SkinDirectory(executable, skin_name_);
+    PublishSkinContext();
     canvas_.Adopt(choice && decoded ? std::move(*decoded) : skin::DecodedImage{});
     SetWindowPos(window_, nullptr, 0, 0, canvas_.width(), canvas_.height(),
                  SWP_NOMOVE | SWP_NOZORDER);
     trace_.Trace("skin: " + skin_directory_ + " " + std::to_string(canvas_.width()) + "x" +
                  std::to_string(canvas_.height()));
+}
+
+void CPelmarDlg::PublishSkinContext() {
+    skin_context_ = {skin_directory_, text_colour_, language_code_};
+}
+
+std::optional<MacroKeyChoice> CPelmarDlg::ChooseMacroKey() {
+    if (!macro_store_) {
+        return std::nullopt;
+    }
+    return macro::ChooseMacroKey(window_, instance_, skin_context_, *macro_store_);
 }
 
 void CPelmarDlg::CreateFonts() {
@@ -196,28 +243,12 @@ void CPelmarDlg::TraceDpiLevels() {
     }
 }
 
-void CPelmarDlg::ShowBasicPage() {
-    // The page's controls are drawn by the page builder; until it exists the background is all
-    // the page shows.
-    if (!basic_page_built_) {
-        mouse_.SetUpOnFirstPage();
-        if (first_run_flag_ == 0) {
-            captions_ = FirstRunCaptions(texts_);
-            WriteCaptions(paths_.settings, texts_.Text(TextRole::SettingsSectionName), captions_);
-            trace_.Trace("first-run captions written");
-        }
-    }
-    page_ = PageState::Basic;
-    basic_page_built_ = true;
-    InvalidateRect(window_, nullptr, TRUE);
-}
-
 BOOL CPelmarDlg::OnNcPaint() {
     if (!hide_at_start_.ShouldHideOnNonClientPaint()) {
         return FALSE;
     }
     ShowWindow(window_, SW_HIDE);
-    TraceVisibility("window hidden at start");
+    trace_.Trace("window hidden at start");
     return TRUE;
 }
 
@@ -248,18 +279,16 @@ BOOL CPelmarDlg::OnPaint() {
 }
 
 void CPelmarDlg::OnClose() {
+    Hide();
+}
+
+void CPelmarDlg::Hide() {
     ShowWindow(window_, SW_HIDE);
-    TraceVisibility("window hidden");
+    trace_.Trace("window hidden");
 }
 
 void CPelmarDlg::OnDestroy() {
     CleanUp();
-}
-
-void CPelmarDlg::OnCommand(WPARAM wparam) {
-    if (LOWORD(wparam) == ID_TRAY_EXIT) {
-        Exit();
-    }
 }
 
 void CPelmarDlg::OnTrayCallback(LPARAM mouse_message) {
@@ -276,8 +305,8 @@ void CPelmarDlg::OnTrayCallback(LPARAM mouse_message) {
 }
 
 void CPelmarDlg::OpenFromTray() {
-    const auto opening =
-        PlanWindowOpening({mouse_.connected(), reload_on_show_, page_, basic_page_built_});
+    const auto opening = PlanWindowOpening(
+        {mouse_.connected(), reload_on_show_, pages_.page(), pages_.basic_page_built()});
     if (opening.send_not_detected) {
         SendMessageW(window_, kDeviceEventMessage, kMouseNotDetectedEvent, 0);
         return;
@@ -285,15 +314,10 @@ void CPelmarDlg::OpenFromTray() {
     if (opening.clear_reload_on_show) {
         reload_on_show_ = false;
     }
-    if (opening.reload == PageReload::Basic) {
-        LoadSettingsFile();
-    }
-    if (opening.show_basic_page) {
-        ShowBasicPage();
-    }
+    CarryOut(PageStepsOfOpening(opening, pages_));
     SetForegroundWindow(window_);
     ShowWindow(window_, SW_SHOW);
-    TraceVisibility("window shown");
+    trace_.Trace("window shown");
 }
 
 void CPelmarDlg::ShowTrayMenu() {
@@ -321,8 +345,7 @@ void CPelmarDlg::OnDeviceChange(WPARAM change, LPARAM data) {
     bool hide_window = false;
     mouse_.OnDeviceChange(change, data, hide_window);
     if (hide_window) {
-        ShowWindow(window_, SW_HIDE);
-        TraceVisibility("window hidden");
+        Hide();
     }
 }
 
@@ -335,10 +358,6 @@ void CPelmarDlg::Exit() {
     CleanUp();
     trace_.Trace("exit");
     ExitProcess(0);
-}
-
-void CPelmarDlg::TraceVisibility(const char* what) {
-    trace_.Trace(what);
 }
 
 }  // namespace corvanti::win

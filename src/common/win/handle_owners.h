@@ -89,6 +89,13 @@ using UniqueDeviceInfoSet =
     Owner<HDEVINFO, InvalidIsEmptyTraits<HDEVINFO, SetupDiDestroyDeviceInfoList>>;
 using UniquePreparsedData =
     Owner<PHIDP_PREPARSED_DATA, NullIsEmptyTraits<PHIDP_PREPARSED_DATA, HidD_FreePreparsedData>>;
+// A child window created at run time; a window already gone with its parent is not touched.
+inline void DestroyLiveWindow(HWND window) {
+    if (IsWindow(window)) {
+        DestroyWindow(window);
+    }
+}
+using UniqueWindow = Owner<HWND, NullIsEmptyTraits<HWND, DestroyLiveWindow>>;
 
 // Selects an object into a device context and selects the previous one back.
 class ScopedSelection {

@@ -8,6 +8,7 @@
 #include "common/text_encoding.h"
 #include "common/win/window_checks.h"
 #include "skin/frame_layout.h"
+#include "skin/win/child_kind.h"
 #include "skin/win/mem_dc.h"
 #include "skin/win/skin_image.h"
 
@@ -43,19 +44,6 @@ RECT ClientArea(HWND hwnd) {
     RECT client{};
     GetClientRect(hwnd, &client);
     return client;
-}
-
-ChildKind ChildKindOf(UINT message) {
-    switch (message) {
-        case WM_CTLCOLORSTATIC:
-            return ChildKind::kStatic;
-        case WM_CTLCOLOREDIT:
-            return ChildKind::kEdit;
-        case WM_CTLCOLORLISTBOX:
-            return ChildKind::kListBox;
-        default:
-            return ChildKind::kOther;
-    }
 }
 
 }  // namespace
