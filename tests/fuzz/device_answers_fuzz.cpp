@@ -16,8 +16,11 @@
 #include "device/link_state.h"
 #include "device/packet_transport.h"
 #include "device/pause_clock.h"
+#include "fuzz_require.h"
 
 namespace {
+
+using corvanti::fuzz::Require;
 
 using corvanti::HidCollection;
 using std::chrono::milliseconds;
@@ -25,12 +28,6 @@ using std::chrono::milliseconds;
 // Longest that a whole Apply may wait, pauses and read time-outs together, whatever the mouse
 // answers: its own pauses plus one time-out per read command with a data phase.
 constexpr milliseconds kLongestApplyWait{4000};
-
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 // The fuzzer's bytes, taken in order; once they run out the mouse is silent.
 class AnswerStream {

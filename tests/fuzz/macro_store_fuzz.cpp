@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/ini_file.h"
+#include "fuzz_require.h"
 #include "macro/macro_block.h"
 #include "macro/macro_encoder.h"
 #include "macro/macro_section.h"
@@ -17,11 +18,7 @@
 
 namespace {
 
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+using corvanti::fuzz::Require;
 
 constexpr std::uint8_t kCanary = 0x5A;
 

@@ -6,18 +6,11 @@
 #include <optional>
 #include <string_view>
 
+#include "fuzz_require.h"
 #include "profile_text/profile_text_export.h"
 #include "profile_text/profile_text_import.h"
 
-namespace {
-
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-}  // namespace
+using corvanti::fuzz::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
