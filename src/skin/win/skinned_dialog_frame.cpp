@@ -7,7 +7,9 @@
 
 #include "common/text_encoding.h"
 #include "common/win/window_checks.h"
+#include "skin/font_fitting.h"
 #include "skin/frame_layout.h"
+#include "skin/text_centring.h"
 #include "skin/win/child_kind.h"
 #include "skin/win/mem_dc.h"
 #include "skin/win/skin_image.h"
@@ -17,6 +19,7 @@ namespace corvanti::skin {
 namespace {
 
 constexpr UINT kCentredSingleLine = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+constexpr UINT kWrapped = DT_WORDBREAK | DT_EDITCONTROL;
 constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY;
 constexpr int kFontWeight = 400;
 constexpr BYTE kFontPitchAndFamily = 0x20;
@@ -38,6 +41,25 @@ RECT ToRect(ClientRect r) {
 
 ClientPoint PointOf(LPARAM lparam) {
     return {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+}
+
+win::UniqueFont CreateFaceFont(std::string_view face, int height) {
+    return win::UniqueFont(CreateFontW(height, 0, 0, 0, kFontWeight, FALSE, FALSE, FALSE, 0,
+                                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                       kFontPitchAndFamily, Utf8ToWide(face).c_str()));
+}
+
+int WidestTextWidth(HFONT font, const std::vector<std::string>& texts) {
+    win::WindowDc screen(nullptr);
+    win::ScopedSelection select_font(screen.get(), font);
+    int widest = 0;
+    for (const std::string& text : texts) {
+        const std::wstring wide = Utf8ToWide(text);
+        SIZE size{};
+        GetTextExtentPoint32W(screen.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
+        widest = std::max(widest, static_cast<int>(size.cx));
+    }
+    return widest;
 }
 
 RECT ClientArea(HWND hwnd) {
@@ -216,17 +238,29 @@ bool SkinnedDialogFrame::LoadBackground() {
 }
 
 void SkinnedDialogFrame::CreateDialogFont() {
-    const DialogFontChoice choice = DialogFontFor(LanguageFromCode(context_.language_code),
-                                                  static_cast<std::uint32_t>(GetVersion()));
-    font_.Reset(CreateFontW(choice.height, 0, 0, 0, kFontWeight, FALSE, FALSE, FALSE, 0,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                            kFontPitchAndFamily, Utf8ToWide(choice.face).c_str()));
+    font_choice_ = DialogFontFor(LanguageFromCode(context_.language_code),
+                                 static_cast<std::uint32_t>(GetVersion()));
+    font_ = CreateFaceFont(font_choice_.face, font_choice_.height);
+}
+
+void SkinnedDialogFrame::CreateDropdownFont() {
+    std::vector<std::string> entries = ListEntries();
+    entries.push_back(choice_text_);
+    const int height = FittingFontHeight(
+        font_choice_.height, ValueBoxTextWidth(options_.dropdown->value_box), [&](int at) {
+            return WidestTextWidth(CreateFaceFont(font_choice_.face, at).get(), entries);
+        });
+    if (height != font_choice_.height) {
+        dropdown_font_ = CreateFaceFont(font_choice_.face, height);
+    }
 }
 
 void SkinnedDialogFrame::CreateValueBox() {
     if (!options_.dropdown) {
         return;
     }
+    // The entries and the choice are known once the language texts are set.
+    CreateDropdownFont();
     const DropdownListSpec& dropdown = *options_.dropdown;
     const DWORD style = WS_CHILD | WS_VISIBLE | SS_SUNKEN |
                         static_cast<DWORD>(dropdown.value_box_centred ? SS_CENTER : SS_LEFT);
@@ -252,6 +286,20 @@ void SkinnedDialogFrame::DrawLabel(HDC dc, std::string_view text, ClientRect rec
     const std::wstring wide = Utf8ToWide(text);
     RECT area = ToRect(rect);
     DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &area, format);
+}
+
+void SkinnedDialogFrame::DrawWrappedLabel(HDC dc, std::string_view text, ClientRect area,
+                                          UINT alignment, COLORREF colour) {
+    // Measured first, so that the block of lines can stand centred in the area.
+    const std::wstring wide = Utf8ToWide(text);
+    RECT measured = ToRect(area);
+    {
+        win::ScopedSelection select_font(dc, font_.get());
+        DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &measured,
+                  DT_CALCRECT | kWrapped | DT_CENTER);
+    }
+    DrawLabel(dc, text, CentreVertically(area, measured.bottom - measured.top),
+              kWrapped | alignment, colour);
 }
 
 void SkinnedDialogFrame::DrawOverBackground(HDC canvas_dc, ClientRect area) {
@@ -346,7 +394,7 @@ void SkinnedDialogFrame::OnTriggerClick() {
     list_window_ = CreateWindowExW(
         0, L"LISTBOX", L"", kListStyle, area.left, area.top, area.Width(), area.Height(), hwnd_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(dropdown.list_id)), nullptr, nullptr);
-    SendMessageW(list_window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    SendMessageW(list_window_, WM_SETFONT, reinterpret_cast<WPARAM>(DropdownFont()), FALSE);
     for (const std::string& entry : ListEntries()) {
         SendMessageW(list_window_, LB_ADDSTRING, 0,
                      reinterpret_cast<LPARAM>(Utf8ToWide(entry).c_str()));
@@ -417,7 +465,7 @@ void SkinnedDialogFrame::FollowCursorInList() {
     SendMessageW(list_window_, LB_SETCURSEL, LOWORD(item), 0);
 }
 
-HBRUSH SkinnedDialogFrame::OnChildColour(HDC dc, HWND, ChildKind kind) {
+HBRUSH SkinnedDialogFrame::OnChildColour(HDC dc, HWND child, ChildKind kind) {
     const std::optional<ChildColours> colours = ChildColoursFor(kind, options_.child_colours);
     if (!colours) {
         return nullptr;
@@ -427,7 +475,8 @@ HBRUSH SkinnedDialogFrame::OnChildColour(HDC dc, HWND, ChildKind kind) {
     if (colours->text_background) {
         SetBkColor(dc, *colours->text_background);
     }
-    SelectObject(dc, font_.get());
+    const bool shows_entries = child != nullptr && (child == value_box_ || child == list_window_);
+    SelectObject(dc, shows_entries ? DropdownFont() : font_.get());
     return child_brush_.get();
 }
 
