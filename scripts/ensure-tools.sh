@@ -6,6 +6,7 @@ set -euo pipefail
 
 corvanti_needed_packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev clang-format googletest python3
+    libtomlplusplus-dev libhidapi-dev
     g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
     wine wine64 xvfb xdotool x11-utils imagemagick zip
 )

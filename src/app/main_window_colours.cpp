@@ -62,10 +62,12 @@ std::optional<MainChildColours> MainWindowChildColours(ChildKind kind, int contr
         case ChildKind::kEdit:
             return MainChildColours{text, {}, false, kBlack};
         case ChildKind::kListBox:
+            // A list box fills each item's line with the text background, not the brush: the
+            // two must agree, or the lines show white under the text.
             if (IsMacroEditorList(control_id)) {
-                return MainChildColours{text, {}, false, kMacroListGround};
+                return MainChildColours{text, kMacroListGround, false, kMacroListGround};
             }
-            return MainChildColours{kWhite, {}, true, kBlack};
+            return MainChildColours{kWhite, kBlack, true, kBlack};
         case ChildKind::kButton:
             return MainChildColours{};
         case ChildKind::kStatic:

@@ -15,6 +15,7 @@ DrawList BasicPageDrawing(const LanguageTexts& texts, const ProfileRecord& worki
     Append(list, DrawKeyModeButtons(mode));
     Append(list, DrawDropdownBoxes(captions, mode));
     Append(list, DrawReportRateCells(working));
+    Append(list, DrawReportRateLabels());
     Append(list, DrawDpiPanel(working, sensor_type));
     return list;
 }

@@ -1,19 +1,18 @@
 #include "ctl/apply_verb.h"
 
-#include <charconv>
-#include <limits>
 #include <memory>
 #include <set>
 
 #include "common/text_encoding.h"
-#include "common/user_messages.h"
+#include "common/text_format.h"
 #include "ctl/ctl_exit_codes.h"
 #include "ctl/mouse_report.h"
+#include "ctl/operand_parsing.h"
 #include "ctl/profile_loading.h"
+#include "ctl/profile_report.h"
+#include "ctl/tool_device_link.h"
 #include "device/apply_sequence.h"
-#include "device/device_acceptance.h"
-#include "device/device_commands.h"
-#include "device/real_pause_clock.h"
+#include "device/system_hid_discovery.h"
 #include "sim/simulated_mouse.h"
 
 namespace corvanti {
@@ -23,32 +22,6 @@ namespace {
 constexpr std::string_view kSimulatedOption = "--simulated";
 constexpr std::string_view kSensorOption = "--sensor";
 constexpr std::string_view kTrafficOption = "--traffic";
-
-std::optional<std::uint8_t> ParseSensorType(const std::string& text) {
-    unsigned value = 0;
-    const char* const end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc{} || stop != end ||
-        value > std::numeric_limits<std::uint8_t>::max()) {
-        return std::nullopt;
-    }
-    return static_cast<std::uint8_t>(value);
-}
-
-// The tool's own device link: messages the open would show go to stderr, traces and device
-// events are dropped, and nothing is stored besides the mouse.
-class ToolDeviceSinks : public UserMessages, public TraceSink, public DeviceEventSink {
-  public:
-    explicit ToolDeviceSinks(std::ostream& err) : err_(err) {}
-    void ShowMessage(std::string_view text, std::string_view) override {
-        err_ << "corvanti-ctl: " << text << "\n";
-    }
-    void Trace(std::string_view) override {}
-    void Deliver(DeviceEventCode, std::uint8_t) override {}
-
-  private:
-    std::ostream& err_;
-};
 
 class NothingStored : public ApplyPersistence {
   public:
@@ -70,31 +43,46 @@ std::shared_ptr<SimulatedMouse> OpenSimulatedMouse(const ApplyVerbOptions& optio
     return mouse;
 }
 
-std::string_view RefusalText(MouseAcceptance acceptance) {
-    return acceptance == MouseAcceptance::NotFound
-               ? "was not found"
-               : "was not accepted: it does not answer the handshake";
+// Accepts the mouse and runs Apply; false, with the reason on `err`, when it is not accepted.
+bool AcceptAndApply(const ProfileRecord& profile, ToolDeviceLink& link, std::string_view mouse) {
+    if (!link.Accept(mouse)) {
+        return false;
+    }
+    NothingStored nothing_stored;
+    RunApply(profile, link.commands(), nothing_stored);
+    return true;
+}
+
+// What Apply sent, as far as the mouse cannot be asked for it afterwards.
+std::string ApplySummary(const DeviceMirror& mirror) {
+    return "Applied the profile to the mouse:\n  " + FormatReportRateLine(mirror.report_rate) +
+           FormatText("  DPI stage count %u, codes:%s\n", mirror.dpi_stage_count,
+                      SpacedHexBytes(mirror.dpi_stage_codes).c_str()) +
+           "  Settings, lighting-detail and lighting blocks, macro blocks 1-12 and key matrices "
+           "1-4 written\nWhat the mouse holds now:\n";
 }
 
 }  // namespace
 
 int ApplyToArrivingMouse(const ProfileRecord& profile, SimulatedMouse& mouse, std::ostream& out,
                          std::ostream& err) {
-    ToolDeviceSinks sinks(err);
-    RealPauseClock clock;
-    LinkState link;
-    DeviceMirror mirror;
-    PacketTransport transport(link, clock);
-    DeviceCommands commands(transport, mirror, clock, sinks);
-    DeviceLink device{link, mouse, transport, commands, clock, sinks, sinks, sinks};
-    if (const MouseAcceptance acceptance = AcceptMouse(device);
-        acceptance != MouseAcceptance::Accepted) {
-        err << "corvanti-ctl: the simulated mouse " << RefusalText(acceptance) << "\n";
+    ToolDeviceLink link(mouse, err);
+    if (!AcceptAndApply(profile, link, "the simulated mouse")) {
         return kCtlExitFailure;
     }
-    NothingStored nothing_stored;
-    RunApply(profile, commands, nothing_stored);
     out << FormatMouseReport(mouse.state());
+    return kCtlExitSuccess;
+}
+
+int ApplyToMouse(const ProfileRecord& profile, HidDiscovery& discovery, std::ostream& out,
+                 std::ostream& err) {
+    ToolDeviceLink link(discovery, err);
+    if (!AcceptAndApply(profile, link, "the mouse")) {
+        return kCtlExitFailure;
+    }
+    const std::string summary = ApplySummary(link.mirror());
+    link.ReadReadableBlocks();
+    out << summary << FormatReadableMouseReport(link.mirror());
     return kCtlExitSuccess;
 }
 
@@ -121,7 +109,7 @@ std::optional<ApplyVerbOptions> ParseApplyVerbOptions(std::span<const std::strin
         } else if (name != kSensorOption) {
             err << "corvanti-ctl: unknown option \"" << name << "\"\n";
             return std::nullopt;
-        } else if (const auto sensor = ParseSensorType(value)) {
+        } else if (const auto sensor = ParseByteOperand(value)) {
             options.sensor_type = *sensor;
         } else {
             err << "corvanti-ctl: the sensor type is a number from 0 to 255, not \"" << value
@@ -129,8 +117,10 @@ std::optional<ApplyVerbOptions> ParseApplyVerbOptions(std::span<const std::strin
             return std::nullopt;
         }
     }
-    if (options.state_path.empty()) {
-        err << "corvanti-ctl: apply needs " << kSimulatedOption << " STATE\n";
+    // The real mouse has its own sensor, and its traffic is not logged.
+    if (options.state_path.empty() && seen.size() > 0) {
+        err << "corvanti-ctl: " << kSensorOption << " and " << kTrafficOption
+            << " belong to the simulated mouse (" << kSimulatedOption << " STATE)\n";
         return std::nullopt;
     }
     return options;
@@ -142,10 +132,14 @@ int RunApplyVerb(std::span<const std::string> operands, std::ostream& out, std::
         err << "usage: corvanti-ctl apply " << kApplyVerbUsage << "\n";
         return kCtlExitUsage;
     }
-    // The profile is checked first, so a bad FILE leaves no new state file behind.
-    const auto content = LoadProfileForCtl(options->profile_path, err);
+    // The profile is checked first, so a bad FILE touches no mouse and leaves no new state file.
+    const auto content = LoadAnyProfileForCtl(options->profile_path, err);
     if (!content) {
         return kCtlExitFailure;
+    }
+    if (options->state_path.empty()) {
+        const std::unique_ptr<HidDiscovery> system = MakeSystemHidDiscovery();
+        return ApplyToMouse(content->record, *system, out, err);
     }
     const auto mouse = OpenSimulatedMouse(*options, err);
     if (!mouse) {

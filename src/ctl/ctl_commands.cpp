@@ -11,8 +11,10 @@
 #include "ctl/apply_verb.h"
 #include "ctl/ctl_exit_codes.h"
 #include "ctl/mouse_report.h"
+#include "ctl/mouse_verb.h"
 #include "ctl/profile_loading.h"
 #include "ctl/profile_report.h"
+#include "ctl/profile_text_verbs.h"
 #include "profile/factory_profile.h"
 #include "profile/profile_file.h"
 #include "sim/simulated_mouse_state.h"
@@ -61,19 +63,8 @@ int WriteDefaultSettingsFile(std::span<const std::string> operands, std::ostream
     return kCtlExitSuccess;
 }
 
-int ShowMouse(std::span<const std::string> operands, std::ostream& out, std::ostream& err) {
-    std::string error;
-    const auto state = LoadMouseState(PathFromUtf8(operands[0]), error);
-    if (!state) {
-        err << "corvanti-ctl: not a simulated mouse: " << error << "\n";
-        return kCtlExitFailure;
-    }
-    out << FormatMouseReport(*state);
-    return kCtlExitSuccess;
-}
-
 // apply: FILE and up to three options with their values.
-constexpr std::size_t kApplyMinOperands = 3;
+constexpr std::size_t kApplyMinOperands = 1;
 constexpr std::size_t kApplyMaxOperands = 7;
 
 constexpr std::array kVerbs = std::to_array<Verb>({
@@ -81,7 +72,10 @@ constexpr std::array kVerbs = std::to_array<Verb>({
     {"write-default", "FILE", 1, 1, WriteDefaultProfile},
     {"write-settings", "FILE", 1, 1, WriteDefaultSettingsFile},
     {"apply", kApplyVerbUsage, kApplyMinOperands, kApplyMaxOperands, RunApplyVerb},
-    {"mouse", "STATE", 1, 1, ShowMouse},
+    {"mouse", kMouseVerbUsage, 0, 1, RunMouseVerb},
+    {"export", kExportVerbUsage, 1, 4, RunExportVerb},
+    {"import", "TEXT CONFIG.BIN", 2, 2, RunImportVerb},
+    {"diff", "A B", 2, 2, RunDiffVerb},
 });
 
 void PrintUsage(std::ostream& err) {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string>
 
+#include "device/device_mirror.h"
 #include "sim/simulated_mouse_state.h"
 
 namespace corvanti {
@@ -11,5 +14,13 @@ namespace corvanti {
 // key matrices 1-4 word by word and every macro block's loop count and event count. One fact
 // per line, so tools can grep it.
 std::string FormatMouseReport(const SimulatedMouseState& state);
+
+// The same account of what a real mouse lets the program read back into the mirror: every
+// block above except the key matrices and DPI stages, which the mouse offers no read of (the
+// account says so).
+std::string FormatReadableMouseReport(const DeviceMirror& mirror);
+
+// Bytes as hex, each after a space: " 02 0a ff".
+std::string SpacedHexBytes(std::span<const std::uint8_t> bytes);
 
 }  // namespace corvanti

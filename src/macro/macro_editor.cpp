@@ -177,12 +177,13 @@ bool MacroEditor::StartRecording() {
 }
 
 void MacroEditor::StopRecording() {
+    // Captured no longer while the box is up: the key that dismisses it is not the user's
+    // macro.
+    hook_.Remove();
     Show(texts_.stop_recording, kApplicationTitle);
     if (!recording_started_) {
         Show(texts_.not_recording, kWarningCaption);
-        return;
     }
-    hook_.Remove();
 }
 
 std::optional<KeyTransition> MacroEditor::FilterHookKey(const HookKeyEvent& event) const {

@@ -12,11 +12,6 @@ namespace corvanti {
 
 namespace {
 
-constexpr std::uint8_t kReleasedBit = 0x80;
-constexpr int kShortFormUnit = 10;
-constexpr int kLongFormUnit = 100;
-constexpr std::uint8_t kLongFormMark = 0x03;
-
 void AppendRecord(std::vector<std::uint8_t>& bytes, const KeyEventItem& event, int delay) {
     delay = std::clamp(delay, 0, kMaxEventDelay);
     const std::uint8_t marker = event.released ? kReleasedBit : 0;

@@ -11,10 +11,10 @@ namespace corvanti {
 // The macro key dialog: a drop-down of the stored macros and three repeat modes, each with a
 // tick box and its text.
 inline constexpr int kMacroValueBoxId = 592;
-inline constexpr int kMacroListId = 593;
+inline constexpr int kMacroKeyListId = 593;
 inline constexpr ClientRect kMacroValueBox{42, 128, 136, 144};
 inline constexpr ClientRect kMacroTrigger{42, 128, 151, 144};
-inline constexpr ClientRect kMacroListArea{42, 146, 151, 286};
+inline constexpr ClientRect kMacroKeyListArea{42, 146, 151, 286};
 // 50 pixels wider than the trigger on each side, in the 16 pixels above it.
 inline constexpr ClientRect kMacroPromptArea{42 - 50, 128 - 16, 151 + 50, 128};
 

@@ -12,6 +12,8 @@ struct MacroPageTexts {
     std::string not_recording;
     std::string blank_name;
     std::string name_exists;
+    // The window's title while a recording runs.
+    std::string recording_hint;
 };
 
 inline constexpr std::string_view kErrorCaption = "error";

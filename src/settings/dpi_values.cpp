@@ -40,14 +40,19 @@ std::size_t DpiLevelCount(int sensor_type) {
 }
 
 std::string DpiValueText(int sensor_type, std::size_t level) {
+    const auto value = DpiValue(sensor_type, level);
+    return value ? std::to_string(*value) : std::string();
+}
+
+std::optional<int> DpiValue(int sensor_type, std::size_t level) {
     if (sensor_type < 0 || sensor_type > kLastKnownSensorType) {
-        return {};
+        return std::nullopt;
     }
     const auto values = ValuesOf(sensor_type);
     if (level >= values.size()) {
-        return {};
+        return std::nullopt;
     }
-    return std::to_string(values[level]);
+    return values[level];
 }
 
 }  // namespace corvanti

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace corvanti {
@@ -15,5 +16,8 @@ std::size_t DpiLevelCount(int sensor_type);
 // table), 1, 2 and 3. Empty for any other sensor type and for a level past the sensor's table,
 // so a stale level byte from a file never reads past the table.
 std::string DpiValueText(int sensor_type, std::size_t level);
+
+// The same value as a number; nothing where the text is empty.
+std::optional<int> DpiValue(int sensor_type, std::size_t level);
 
 }  // namespace corvanti

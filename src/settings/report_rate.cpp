@@ -9,6 +9,9 @@ namespace {
 
 constexpr std::string_view kSelectedImage = "/slider-RP-light.png";
 constexpr std::string_view kOtherImage = "/slider-RP-dark.png";
+// The labels stand below the artwork's tick marks under the slider.
+constexpr int kLabelTop = 229;
+constexpr int kLabelBottom = 245;
 
 DrawStep DrawCell(const ReportRateCell& cell, bool selected) {
     return DrawImage{std::string(selected ? kSelectedImage : kOtherImage), cell.rect.left,
@@ -40,6 +43,16 @@ DrawList DrawReportRateCells(const ProfileRecord& record) {
     DrawList list;
     for (const ReportRateCell& cell : kReportRateCells) {
         list.push_back(DrawCell(cell, cell.code == record.report_rate_code()));
+    }
+    return list;
+}
+
+DrawList DrawReportRateLabels() {
+    DrawList list;
+    for (const ReportRateCell& cell : kReportRateCells) {
+        list.push_back(DrawLabel{std::to_string(cell.reports_per_second) + " Hz",
+                                 {cell.rect.left, kLabelTop, cell.rect.right, kLabelBottom},
+                                 text_format::kCentredTop});
     }
     return list;
 }

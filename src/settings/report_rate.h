@@ -31,4 +31,8 @@ DrawList ChooseReportRate(ProfileRecord& record, int cell);
 // a code no cell stores).
 DrawList DrawReportRateCells(const ProfileRecord& record);
 
+// The rate of each cell written under it ("125 Hz" ... "1000 Hz"), centred on the cell's column.
+// Drawn with the page only: a cell's redraw never reaches below the cell.
+DrawList DrawReportRateLabels();
+
 }  // namespace corvanti

@@ -21,10 +21,11 @@ TEST(MainWindowChildColoursTest, FollowsTheKindAndTheControl) {
     } cases[] = {
         {ChildKind::kEdit, 150, MainChildColours{kUserTextValue, {}, false, kBlack}},
         {ChildKind::kEdit, 149, MainChildColours{kUserTextValue, {}, false, kBlack}},
-        {ChildKind::kListBox, 151, MainChildColours{kUserTextValue, {}, false, kNearBlack}},
-        {ChildKind::kListBox, 152, MainChildColours{kUserTextValue, {}, false, kNearBlack}},
-        {ChildKind::kListBox, 41, MainChildColours{kWhite, {}, true, kBlack}},
-        {ChildKind::kListBox, 154, MainChildColours{kWhite, {}, true, kBlack}},
+        // The lines of a list box stand on its ground colour, like the space below them.
+        {ChildKind::kListBox, 151, MainChildColours{kUserTextValue, kNearBlack, false, kNearBlack}},
+        {ChildKind::kListBox, 152, MainChildColours{kUserTextValue, kNearBlack, false, kNearBlack}},
+        {ChildKind::kListBox, 41, MainChildColours{kWhite, kBlack, true, kBlack}},
+        {ChildKind::kListBox, 154, MainChildColours{kWhite, kBlack, true, kBlack}},
         {ChildKind::kButton, 1, MainChildColours{}},
         {ChildKind::kStatic, 80, MainChildColours{kUserTextValue, kBlack, true, kBlack}},
         {ChildKind::kStatic, 82, MainChildColours{kUserTextValue, kBlack, true, kBlack}},

@@ -172,7 +172,6 @@ TEST(SimulatedMouseVerbs, AMouseThatIsNotAcceptedGetsNothing) {
 
 TEST(SimulatedMouseVerbs, BadApplyCommandLinesShowUsage) {
     const std::vector<std::string> cases[] = {
-        {"apply", "f.bin"},
         {"apply", "f.bin", "--simulated"},
         {"apply", "--simulated", "s", "f.bin"},
         {"apply", "f.bin", "--sensor", "1", "--traffic", "t"},
@@ -184,7 +183,8 @@ TEST(SimulatedMouseVerbs, BadApplyCommandLinesShowUsage) {
         {"apply", "f.bin", "--simulated", "s", "--sensor", "2x"},
         {"apply", "f.bin", "--simulated", "s", "--sensor", ""},
         {"apply", "f.bin", "--simulated", "s", "--sensor", "1", "--traffic", "t", "extra"},
-        {"mouse"},
+        {"apply", "f.bin", "--sensor", "1"},
+        {"apply", "f.bin", "--traffic", "t"},
         {"mouse", "a", "b"},
     };
     for (const auto& arguments : cases) {

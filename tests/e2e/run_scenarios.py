@@ -33,6 +33,7 @@ CANCEL = (820, 633)
 CLOSE = (859, 14)
 SKINS = (710, 14)
 ADVANCED_TAB = (80, 74)
+BASIC_TAB = (34, 74)
 MODE_B = (410, 528)
 
 
@@ -70,19 +71,33 @@ def read_mouse_state(path):
     return blocks
 
 
-def read_str_ini(path, section):
-    """The keys of one section of a UTF-16LE str.ini, by lower-case name."""
+def read_ini_sections(path):
+    """The sections of a UTF-16 INI file in file order, each as (name, keys by lower-case
+    name)."""
     with open(path, "rb") as file:
         text = file.read().decode("utf-16")
-    values, current = {}, None
+    sections = []
     for line in text.splitlines():
         line = line.strip()
         if line.startswith("[") and line.endswith("]"):
-            current = line[1:-1].lower()
-        elif current == section.lower() and "=" in line:
+            sections.append((line[1:-1], {}))
+        elif sections and "=" in line:
             key, value = line.split("=", 1)
-            values[key.strip().lower()] = value
-    return values
+            sections[-1][1][key.strip().lower()] = value
+    return sections
+
+
+def read_str_ini(path, section):
+    """The keys of one section of a UTF-16LE str.ini, by lower-case name."""
+    for name, values in read_ini_sections(path):
+        if name.lower() == section.lower():
+            return values
+    return {}
+
+
+def macro_items(section):
+    """The event items of one record.ini section, in order."""
+    return [section["item%d" % index] for index in range(int(section["itemcount"]))]
 
 
 def word(position, matrix):
@@ -659,6 +674,190 @@ def choose(harness, selector_point, list_id, item):
     harness.wait_child(list_id, present=False)
 
 
+# --- the macro half of the advanced page ----------------------------------------------------
+MACRO_NAME_EDIT = 150
+LOOP_COUNT_EDIT = 149
+MACRO_LIST = 151
+EVENT_LIST = 152
+INSERT_LIST = 154
+MACRO_KEY_LIST = 593
+START_RECORDING = (749, 243)
+STOP_RECORDING = (749, 279)
+NEW_MACRO = (565, 538)
+CONFIRM_MACRO = (773, 538)
+INSERT_BOX = (790, 409)
+MACRO_FUNCTION = 13  # "Macro Key" in a button's function list
+# The macro key dialog, in its client pixels.
+MACRO_SELECTOR = (145, 135)
+DIALOG_OK = (200, 263)
+
+
+def repeat_mode_tick(mode):
+    return (228, 86 + 50 * (mode - 1))
+
+
+def key_matrix_position(button):
+    return [0, 1, 2, 6, 9, 8, 5, 3, 4, 7][button - 1]
+
+
+def click_into(harness, control_id):
+    """A real click into the middle of a control, which takes the keyboard focus."""
+    child = re.search(r"rect=(-?\d+),(-?\d+),(-?\d+),(-?\d+)", harness.child(control_id))
+    left, top, right, bottom = (int(value) for value in child.groups())
+    xdotool("mousemove", (left + right) // 2, (top + bottom) // 2, "click", "1")
+
+
+def type_into(harness, control_id, text):
+    click_into(harness, control_id)
+    # The typed text replaces what the control shows, in one change.
+    xdotool("key", "End", "shift+Home")
+    xdotool("type", "--delay", "50", text)
+    harness.wait_until(lambda: "text=" + text + "\n" in harness.child(control_id),
+                       "%r in control %d" % (text, control_id))
+
+
+def answer_message(harness, text):
+    """Waits for the program's message box with this text and presses its OK button (no key
+    reaches the program: a recording must not see it)."""
+    harness.wait_until(lambda: text in harness.dialogs(), "the message %r" % text)
+    harness.probe("press-ok", "Corvanti-Tarn")
+    harness.wait_until(lambda: text not in harness.dialogs(), "the message %r to go" % text)
+
+
+def record_macro(harness, name, keys, loop_count):
+    """New macro `name`, its loop count, keys recorded with real key presses, Confirm."""
+    type_into(harness, MACRO_NAME_EDIT, name)
+    harness.click_client(NEW_MACRO)
+    type_into(harness, LOOP_COUNT_EDIT, str(loop_count))
+    # A key-down would type into the focused name edit if it were not swallowed while
+    # recording.
+    click_into(harness, MACRO_NAME_EDIT)
+    harness.click_client(START_RECORDING)
+    answer_message(harness, "Start Recording")
+    for key in keys:
+        xdotool("key", "--delay", "100", key)
+    harness.click_client(STOP_RECORDING)
+    answer_message(harness, "Stop Recording")
+    expect("text=%s\n" % name in harness.child(MACRO_NAME_EDIT),
+           "the recorded keys reached the name edit: " + harness.child(MACRO_NAME_EDIT))
+    harness.click_client(CONFIRM_MACRO)
+
+
+def delete_event(harness, index):
+    """Deletes an event through the event list's context menu, with real clicks."""
+    found = harness.wait_until(
+        lambda: re.search(r"item=(-?\d+),(-?\d+)",
+                          harness.probe("list-item", WINDOW_CLASS, EVENT_LIST, index)),
+        "event %d" % index)
+    xdotool("mousemove", found.group(1), found.group(2), "click", "3")
+    left, top, right, bottom = harness.wait_until(harness.menu_rect, "the event list's menu")
+    # The item lights up under the pointer before the click can choose it.
+    xdotool("mousemove", (left + right) // 2, (top + bottom) // 2)
+    time.sleep(0.3)
+    xdotool("click", "1")
+    harness.wait_until(lambda: harness.menu_rect() is None, "the menu to close")
+
+
+def visible_dialog(harness):
+    for line in harness.probe("windows", "#32770").splitlines():
+        fields = dict(item.split("=", 1) for item in line.split() if "=" in item)
+        if fields.get("visible") == "1":
+            return fields
+    return None
+
+
+def bind_macro(harness, button, macro_index, mode):
+    """Gives a button a macro through its function list and the macro key dialog."""
+    harness.click_client(button_box(button))
+    harness.wait_child(40 + button)
+    harness.click_list_item(40 + button, MACRO_FUNCTION)
+    dialog = harness.wait_until(lambda: visible_dialog(harness), "the macro key dialog")
+    x, y = (int(value) for value in dialog["client"].split(","))
+    xdotool("mousemove", x + MACRO_SELECTOR[0], y + MACRO_SELECTOR[1], "click", "1")
+    found = harness.wait_until(
+        lambda: re.search(r"item=(-?\d+),(-?\d+)",
+                          harness.probe("list-item", "#32770", MACRO_KEY_LIST, macro_index)),
+        "the macro list of the dialog")
+    xdotool("mousemove", found.group(1), found.group(2), "click", "1")
+    tick = repeat_mode_tick(mode)
+    xdotool("mousemove", x + tick[0], y + tick[1], "click", "1")
+    xdotool("mousemove", x + DIALOG_OK[0], y + DIALOG_OK[1], "click", "1")
+    harness.wait_until(lambda: visible_dialog(harness) is None, "the dialog to end")
+
+
+def macro_block_events(block):
+    """The loop count and the event records of a macro block (up to the first empty one)."""
+    events = block[2:]
+    end = len(events)
+    while end >= 2 and events[end - 2:end] == b"\0\0":
+        end -= 2
+    return (block[0] << 8) | block[1], events[:end].hex(" ")
+
+
+def scenario_record_bind_and_edit_macros(harness):
+    folder, state, program = open_with_mouse(harness, "macros", 1)
+    harness.click_client(ADVANCED_TAB)
+    program.wait_exact("advanced page built")
+    harness.wait_child(MACRO_LIST)
+    record_macro(harness, "Keys", ["a", "b"], 2)
+    record_ini = os.path.join(folder, "record.ini")
+    harness.wait_until(lambda: os.path.exists(record_ini), "record.ini")
+    sections = read_ini_sections(record_ini)
+    expect([name for name, _ in sections] == ["Keys"], "one macro: %s" % sections)
+    expect(macro_items(sections[0][1]) ==
+           ["A   Dn", "50 ms", "A   Up", "50 ms", "B   Dn", "50 ms", "B   Up"],
+           "seven items, no key typed into the edits: %s" % sections)
+    harness.screenshot("macros-first-recorded")
+
+    harness.click_client(BASIC_TAB)
+    program.wait_exact("basic page built", 2)
+    bind_macro(harness, 5, 0, 3)
+    click_apply_and_wait(harness, folder, program)
+    mouse = read_mouse_state(state)
+    expect(macro_block_events(mouse["macro-1"]) == (2, "05 04 85 04 05 05 80 05"),
+           "macro block 1: %s" % mouse["macro-1"].hex())
+    matrix = mouse["key-matrix-1"]
+    expect(word(key_matrix_position(5), matrix) == "09 02 01 00",
+           "button 5 plays macro 1 until released: " + matrix.hex())
+
+    # A second macro, bound to button 6; then the first is edited.
+    harness.click_client(ADVANCED_TAB)
+    program.wait_exact("advanced page built", 2)
+    record_macro(harness, "Jump", ["c"], 1)
+    harness.click_client(BASIC_TAB)
+    program.wait_exact("basic page built", 3)
+    bind_macro(harness, 6, 1, 1)
+    click_apply_and_wait(harness, folder, program, 2)
+    before = read_mouse_state(state)
+    expect(macro_block_events(before["macro-2"]) == (1, "05 06 80 06"),
+           "macro block 2: %s" % before["macro-2"].hex())
+    expect(word(key_matrix_position(6), before["key-matrix-1"]) == "09 00 02 00",
+           "button 6 plays macro 2: " + before["key-matrix-1"].hex())
+
+    harness.click_client(ADVANCED_TAB)
+    program.wait_exact("advanced page built", 3)
+    harness.click_list_item(MACRO_LIST, 0)
+    harness.click_list_item(EVENT_LIST, 6)  # "B   Up"
+    harness.click_client(INSERT_BOX)
+    harness.wait_child(INSERT_LIST)
+    harness.screenshot("advanced-page-insert-mouse-event-list")
+    harness.click_list_item(INSERT_LIST, 0)  # "L-Button Click"
+    harness.wait_child(INSERT_LIST, present=False)
+    delete_event(harness, 10)  # "L-Button   Up"
+    harness.click_client(CONFIRM_MACRO)
+    harness.wait_until(lambda: len(macro_items(read_ini_sections(record_ini)[0][1])) == 10,
+                       "the edited macro saved")
+    expect([name for name, _ in read_ini_sections(record_ini)] == ["Keys", "Jump"],
+           "the edited macro keeps its place")
+    click_apply_and_wait(harness, folder, program, 3)
+    after = read_mouse_state(state)
+    expect(macro_block_events(after["macro-1"]) == (2, "05 04 85 04 05 05 85 05 05 f0"),
+           "the edited macro block 1: %s" % after["macro-1"].hex())
+    expect(after["macro-2"] == before["macro-2"], "macro block 2 unchanged: %s" %
+           after["macro-2"].hex())
+    expect(after["key-matrix-1"] == before["key-matrix-1"], "the bindings unchanged")
+
+
 def scenario_pages_in_each_skin(harness):
     for skin in ("Default", "Frost"):
         settings = ["[Skins]", "Lan=EN", "Path=" + skin, "RColor=235", "GColor=235",
@@ -674,6 +873,11 @@ def scenario_pages_in_each_skin(harness):
         expect(harness.pixel(basic, x + cell[0], y + cell[1]) !=
                harness.pixel(advanced, x + cell[0], y + cell[1]),
                "the advanced page covers the basic page in %s" % skin)
+        harness.wait_child(MACRO_LIST)
+        record_macro(harness, "Keys", ["a", "b"], 3)
+        harness.wait_until(lambda: os.path.exists(os.path.join(folder, "record.ini")),
+                           "record.ini")
+        harness.screenshot("advanced-page-recorded-macro-" + skin.lower())
         harness.end_all()
 
 
@@ -1120,6 +1324,7 @@ SCENARIOS = [
     scenario_left_click_warning,
     scenario_cancel_and_reopen,
     scenario_pointer_page,
+    scenario_record_bind_and_edit_macros,
     scenario_ok_while_the_mouse_is_not_accepted,
     scenario_skin_chosen_from_the_window,
     scenario_capture_dialogs,

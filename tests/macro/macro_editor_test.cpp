@@ -31,8 +31,12 @@ class FakeHook : public RecordingHook {
 };
 
 MacroPageTexts EnglishTexts() {
-    return {"Start Recording", "Stop Recording", "Not recording", "Macro name is blank",
-            "Macro name already exists"};
+    return {"Start Recording",
+            "Stop Recording",
+            "Not recording",
+            "Macro name is blank",
+            "Macro name already exists",
+            "Press Ctrl+Break key to stop recording"};
 }
 
 class MacroEditorTest : public ::testing::Test {
@@ -78,6 +82,30 @@ TEST_F(MacroEditorTest, RecordingTwoKeysGivesSevenItemsWithFixedDelaysBetween) {
     EXPECT_FALSE(hook.installed);
     EXPECT_FALSE(editor.SwallowsKeyDown());
     EXPECT_EQ(messages.shown, (Shown{{"Stop Recording", "Corvanti-Tarn"}}));
+}
+
+// Keeps, with each message, whether keys were still being captured while it was shown.
+class HookWatchingMessages : public UserMessages {
+  public:
+    explicit HookWatchingMessages(const FakeHook& hook) : hook_(hook) {}
+    void ShowMessage(std::string_view, std::string_view) override {
+        capturing_while_shown.push_back(hook_.installed);
+    }
+    std::vector<bool> capturing_while_shown;
+
+  private:
+    const FakeHook& hook_;
+};
+
+TEST_F(MacroEditorTest, StopCapturesNoMoreWhileItsMessageIsUp) {
+    Save("Run", {"A   Dn"});
+    HookWatchingMessages watching(hook);
+    MacroEditor watched(store, record, hook, watching, EnglishTexts());
+    watched.SetUpPage();
+    ASSERT_TRUE(watched.StartRecording());
+    watched.StopRecording();
+    // Start's box comes before the hook; the key dismissing Stop's box must not be recorded.
+    EXPECT_EQ(watching.capturing_while_shown, (std::vector<bool>{false, false}));
 }
 
 TEST_F(MacroEditorTest, AutoRepeatsOfTheLastRecordedKeyDownAreDropped) {

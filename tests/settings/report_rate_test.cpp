@@ -45,5 +45,21 @@ TEST(DrawReportRateCells, LightsTheStoredRateOnly) {
     EXPECT_EQ(DrawReportRateCells(record), (DrawList{Dark(542), Dark(614), Dark(686), Dark(758)}));
 }
 
+TEST(DrawReportRateLabels, WritesEachRateUnderItsCell) {
+    const DrawList labels = DrawReportRateLabels();
+    ASSERT_EQ(labels.size(), kReportRateCells.size());
+    const char* texts[] = {"125 Hz", "250 Hz", "500 Hz", "1000 Hz"};
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const auto* label = std::get_if<DrawLabel>(&labels[i]);
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text, texts[i]);
+        EXPECT_EQ(label->rect.left, kReportRateCells[i].rect.left);
+        EXPECT_EQ(label->rect.right, kReportRateCells[i].rect.right);
+        // Below the cell, so a cell's redraw never covers its label.
+        EXPECT_GE(label->rect.top, kReportRateCells[i].rect.bottom);
+        EXPECT_EQ(label->format, text_format::kCentredTop);
+    }
+}
+
 }  // namespace
 }  // namespace corvanti

@@ -15,6 +15,11 @@ struct CtlRun {
     std::string err;
 };
 
+// Whether what a run printed holds `part`.
+inline bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
 inline CtlRun RunCtl(const std::vector<std::string>& arguments) {
     std::ostringstream out;
     std::ostringstream err;

@@ -140,6 +140,21 @@ inline void TypeKey(const PhysicalKey& key) {
     SendInput(2, inputs, sizeof(INPUT));
 }
 
+// Lets the thread retrieve its queued input (which is when its keyboard hooks see it) and its
+// posted messages for a while.
+inline void PumpMessages() {
+    constexpr DWORD kPumpMilliseconds = 300;
+    const DWORD until = GetTickCount() + kPumpMilliseconds;
+    while (GetTickCount() < until) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(10);
+    }
+}
+
 inline COLORREF PixelAt(HWND window, ClientPoint p) {
     const HDC dc = GetDC(window);
     const COLORREF colour = GetPixel(dc, p.x, p.y);

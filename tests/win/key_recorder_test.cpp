@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "dialog_script.h"
 #include "macro/macro_editor.h"
 #include "macro/win/key_recorder.h"
 #include "support/recording_messages.h"
@@ -56,19 +57,6 @@ void SendKey(WORD scan_code, bool release) {
     SendInput(1, &input, sizeof(INPUT));
 }
 
-// Lets the thread retrieve its queued input, which is when the hook sees it.
-void PumpMessages() {
-    const DWORD until = GetTickCount() + 300;
-    while (GetTickCount() < until) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(10);
-    }
-}
-
 TEST(KeyRecorderTest, RecordsTheThreadsKeysByScanCodeNameUntilRemoved) {
     testing::ScratchFolder folder;
     const MacroStore store(folder / "record.ini");
@@ -93,12 +81,12 @@ TEST(KeyRecorderTest, RecordsTheThreadsKeysByScanCodeNameUntilRemoved) {
     SendKey(kScanB, false);  // an auto-repeat: the key is already down
     SendKey(kScanB, false);
     SendKey(kScanB, true);
-    PumpMessages();
+    testing::PumpMessages();
     editor.StopRecording();
     EXPECT_FALSE(recorder.IsInstalled());
     SendKey(kScanA, false);
     SendKey(kScanA, true);
-    PumpMessages();
+    testing::PumpMessages();
 
     EXPECT_EQ(editor.events(), (std::vector<std::string>{"A   Dn", "50 ms", "A   Up", "50 ms",
                                                          "B   Dn", "50 ms", "B   Up"}));

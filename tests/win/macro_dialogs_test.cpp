@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "assign/win/windows_capture_dialogs.h"
 #include "common/text_encoding.h"
 #include "dialog_script.h"
 #include "macro/delay_time_dialog_layout.h"
@@ -41,7 +42,7 @@ SkinContext DefaultSkin() {
 }
 
 void ChooseMacro(HWND hwnd, int entry) {
-    testing::ChooseListEntry(hwnd, kMacroListId, entry);
+    testing::ChooseListEntry(hwnd, kMacroKeyListId, entry);
 }
 
 ClientPoint TickCentre(int mode) {
@@ -81,7 +82,7 @@ TEST_F(MacroDialogsTest, MacroDialogChoosesAStoredMacroAndARepeatMode) {
              Click(h, {145, 135});
          },  // the arrow
          [&](HWND h) {
-             listed = SendDlgItemMessageW(h, kMacroListId, LB_GETCOUNT, 0, 0);
+             listed = SendDlgItemMessageW(h, kMacroKeyListId, LB_GETCOUNT, 0, 0);
              ChooseMacro(h, 2);
          },
          [&](HWND h) {
@@ -105,9 +106,9 @@ TEST_F(MacroDialogsTest, MacroDialogChoosesAStoredMacroAndARepeatMode) {
     EXPECT_EQ(listed, 12) << "only macros with a block can be bound";
     EXPECT_EQ(shown_after_choice, "Macro 2");
     EXPECT_EQ(value_box_ground, RGB(40, 40, 40));
-    EXPECT_EQ(dialog.choice().macro_index, 11);
-    EXPECT_EQ(dialog.choice().macro_name, "Macro 11");
-    EXPECT_EQ(dialog.choice().repeat_mode, 3);
+    EXPECT_EQ(dialog.result().macro_index, 11);
+    EXPECT_EQ(dialog.result().macro_name, "Macro 11");
+    EXPECT_EQ(dialog.result().repeat_mode, 3);
     // The tick moved: mode 1 now looks as mode 3 did, and the other way round.
     EXPECT_NE(mode1_before, mode3_before);
     EXPECT_EQ(mode1_after, mode3_before);
@@ -123,14 +124,37 @@ TEST_F(MacroDialogsTest, MacroDialogStartsFreshAndOpensAnEmptyListWithoutAFile) 
                                Click(h, {145, 135});
                            },
                            [&](HWND h) {
-                               listed = SendDlgItemMessageW(h, kMacroListId, LB_GETCOUNT, 0, 0);
+                               listed = SendDlgItemMessageW(h, kMacroKeyListId, LB_GETCOUNT, 0, 0);
                                Click(h, {200, 260});
                            }});
     EXPECT_EQ(result, kDialogOk);
     EXPECT_EQ(listed, 0);
-    EXPECT_EQ(dialog.choice().macro_index, 0);
-    EXPECT_EQ(dialog.choice().macro_name, "");
-    EXPECT_EQ(dialog.choice().repeat_mode, 1);
+    EXPECT_EQ(dialog.result().macro_index, 0);
+    EXPECT_EQ(dialog.result().macro_name, "");
+    EXPECT_EQ(dialog.result().repeat_mode, 1);
+}
+
+TEST_F(MacroDialogsTest, TheButtonAssignmentRunsItAsItsMacroKeyChooser) {
+    StoreMacros(3);
+    const SkinContext context = DefaultSkin();
+    DialogScript choose({[](skin::SkinnedDialogFrame& f) {
+                             Click(f.hwnd(), {145, 135});
+                         },
+                         [](skin::SkinnedDialogFrame& f) { ChooseMacro(f.hwnd(), 2); },
+                         [](skin::SkinnedDialogFrame& f) { Click(f.hwnd(), TickCentre(3)); },
+                         [](skin::SkinnedDialogFrame& f) {
+                             Click(f.hwnd(), {200, 260});
+                         }});
+    assign::WindowsCaptureDialogs dialogs(
+        context, choose.Runner(), [&] { return ChooseMacroKey(context, store, choose.Runner()); });
+    const std::optional<MacroKeyChoice> chosen = dialogs.ChooseMacroKey();
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(chosen->macro_index, 2);
+    EXPECT_EQ(chosen->macro_name, "Macro 2");
+    EXPECT_EQ(chosen->repeat_mode, 3);
+
+    DialogScript close({[](skin::SkinnedDialogFrame& f) { Click(f.hwnd(), {360, 10}); }});
+    EXPECT_EQ(ChooseMacroKey(context, store, close.Runner()), std::nullopt);
 }
 
 void TypeInto(HWND edit, const std::wstring& keys) {
@@ -163,8 +187,8 @@ TEST_F(MacroDialogsTest, DelayDialogKeepsTheTypedDigitsAndTheirValue) {
                      },
                      [&](HWND h) { Click(h, c.click); }});
         EXPECT_EQ(result, c.result);
-        EXPECT_EQ(dialog.entry().value, c.entry.value);
-        EXPECT_EQ(dialog.entry().text, c.entry.text);
+        EXPECT_EQ(dialog.result().value, c.entry.value);
+        EXPECT_EQ(dialog.result().text, c.entry.text);
         EXPECT_EQ((ClientRect{edit_area.left, edit_area.top, edit_area.right, edit_area.bottom}),
                   kDelayEditArea);
     }

@@ -14,8 +14,9 @@ class MacroPanel {
   public:
     virtual ~MacroPanel() = default;
 
-    // The advanced page was drawn: create the panel's controls on `window` and fill them.
-    virtual void Create(HWND window) = 0;
+    // The advanced page was drawn: create the panel's controls on the main window (given to
+    // the panel when it is made) and fill them.
+    virtual void Create() = 0;
     // The page is torn down: destroy the controls and lists, remove the recorder's hook.
     virtual void Destroy() = 0;
     // WM_COMMAND of the panel's controls (149-152, 154) and of the event list's menu (32772);
@@ -24,8 +25,8 @@ class MacroPanel {
     // A click on the panel: StartRecording, StopRecording, NewMacro, DeleteMacro,
     // ConfirmMacro, ToggleInsertMouseEventList or CloseInsertMouseEventList.
     virtual void OnClick(ClickActionKind action) = 0;
-    // A key the recorder's hook reports (WM_USER+3).
-    virtual void OnRecorderKey(WPARAM wparam, LPARAM lparam) = 0;
+    // A key the recorder's hook reports (WM_USER+3): wParam 0 it went down, 1 it went up.
+    virtual void OnRecorderKey(WPARAM transition) = 0;
 
     // A recording runs: key presses must not reach the window.
     virtual bool recording() const = 0;
@@ -36,11 +37,11 @@ class MacroPanel {
 // as the background shows it.
 class EmptyMacroPanel final : public MacroPanel {
   public:
-    void Create(HWND) override {}
+    void Create() override {}
     void Destroy() override {}
     bool OnCommand(int, int) override { return false; }
     void OnClick(ClickActionKind) override {}
-    void OnRecorderKey(WPARAM, LPARAM) override {}
+    void OnRecorderKey(WPARAM) override {}
     bool recording() const override { return false; }
     bool insert_mouse_event_list_open() const override { return false; }
 };

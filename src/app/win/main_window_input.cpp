@@ -2,6 +2,7 @@
 // child colours and the lists' notifications.
 #include "app/list_notifications.h"
 #include "app/main_window_colours.h"
+#include "app/main_window_controls.h"
 #include "app/main_window_pretranslation.h"
 #include "app/win/child_windows.h"
 #include "app/win/pelmar_dlg.h"
@@ -13,6 +14,9 @@
 namespace corvanti::win {
 
 namespace {
+
+static_assert(ID_EVENT_LIST_DELETE == kDeleteEventCommandId,
+              "the event list's menu item carries the macro page's delete command");
 
 // How long the pointer must rest on a control before it lights up.
 constexpr DWORD kHoverTime = 10;

@@ -59,7 +59,7 @@ void CPelmarDlg::BuildBasicPage() {
 void CPelmarDlg::BuildAdvancedPage() {
     Draw(AdvancedPageDrawing(texts_, pointer_.ShowPage()));
     hover_.OnPageBuilt();
-    macro_panel_->Create(window_);
+    macro_panel_->Create();
     trace_.Trace("advanced page built");
 }
 

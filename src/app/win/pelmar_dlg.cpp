@@ -8,13 +8,16 @@
 
 #include "app/balloon_texts.h"
 #include "app/lighting_language.h"
+#include "app/macro_page_texts.h"
 #include "app/settings_file.h"
 #include "app/skin_fallback.h"
 #include "app/win/resource_ids.h"
 #include "common/text_encoding.h"
 #include "common/win/program_messages.h"
 #include "device/win/hid_interface_class.h"
+#include "macro/win/delay_time_dialog.h"
 #include "macro/win/macro_dialog.h"
+#include "macro/win/macro_page_panel.h"
 #include "profile/profile_file.h"
 
 namespace corvanti::win {
@@ -51,10 +54,7 @@ CPelmarDlg::CPelmarDlg(HINSTANCE instance, const ProgramOptions& options)
                                           IMAGE_ICON, 0, 0, LR_DEFAULTSIZE))),
       tray_(trace_),
       mouse_(options, messages_, trace_),
-      capture_dialogs_(
-          skin_context_,
-          [this](skin::SkinnedDialogFrame& dialog) { return dialog.Run(window_, instance_); },
-          [this] { return ChooseMacroKey(); }),
+      capture_dialogs_(skin_context_, RunModally(), [this] { return ChooseMacroKey(); }),
       assignment_(profile_.working, captions_, texts_, capture_dialogs_, messages_),
       pointer_(profile_.working, pointer_system_, messages_) {}
 
@@ -111,7 +111,7 @@ INT_PTR CPelmarDlg::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
             OnDeviceEvent(wparam, lparam);
             return AnswerDialogMessage(window_, 0);
         case kMacroRecorderKeyMessage:
-            macro_panel_->OnRecorderKey(wparam, lparam);
+            macro_panel_->OnRecorderKey(wparam);
             return TRUE;
         case WM_DEVICECHANGE:
             OnDeviceChange(wparam, lparam);
@@ -165,6 +165,9 @@ BOOL CPelmarDlg::OnInitDialog() {
     LoadSkinAndSize();
     CreateFonts();
     lighting_.emplace(profile_.working, LightingTextsOf(texts_));
+    macro_panel_ = std::make_unique<macro::MacroPagePanel>(
+        window_, *macro_store_, profile_.working, messages_, MacroPageTextsOf(texts_),
+        [this] { return macro::AskDelayTime(skin_context_, RunModally()); });
     basic_controls_.Attach(window_, normal_font_.get());
     pretranslation_.Install([this](const MSG& message) { return PreTranslate(message); });
     if (mouse_.connected()) {
@@ -223,11 +226,17 @@ void CPelmarDlg::PublishSkinContext() {
     skin_context_ = {skin_directory_, text_colour_, language_code_};
 }
 
+// The skinned dialogs run from the program's templates, owned by the main window (known only
+// once it exists, hence read at every run).
+skin::DialogRunner CPelmarDlg::RunModally() {
+    return [this](skin::SkinnedDialogFrame& dialog) { return dialog.Run(window_, instance_); };
+}
+
 std::optional<MacroKeyChoice> CPelmarDlg::ChooseMacroKey() {
     if (!macro_store_) {
         return std::nullopt;
     }
-    return macro::ChooseMacroKey(window_, instance_, skin_context_, *macro_store_);
+    return macro::ChooseMacroKey(skin_context_, *macro_store_, RunModally());
 }
 
 void CPelmarDlg::CreateFonts() {

@@ -36,6 +36,7 @@
 #include "settings/win/windows_pointer_system.h"
 #include "skin/skin_context.h"
 #include "skin/skin_dialog_choice.h"
+#include "skin/win/dialog_runner.h"
 #include "skin/win/message_box.h"
 #include "skin/win/skin_image.h"
 
@@ -77,6 +78,7 @@ class CPelmarDlg {
     void LoadSkinAndSize();
     void CreateFonts();
     void PublishSkinContext();
+    skin::DialogRunner RunModally();
     std::optional<MacroKeyChoice> ChooseMacroKey();
     void TraceDpiLevels();
     void OpenFromTray();

@@ -1,6 +1,5 @@
 #include "assign/win/windows_capture_dialogs.h"
 
-#include <type_traits>
 #include <utility>
 
 #include "assign/win/combo_dialog.h"
@@ -8,22 +7,16 @@
 #include "assign/win/media_dialog.h"
 #include "assign/win/single_dialog.h"
 #include "assign/win/windows_dialog.h"
-#include "skin/frame_layout.h"
 
 namespace corvanti::assign {
 
 namespace {
 
-// A fresh dialog each time: every run starts from the defaults, never from the button's stored
-// values or the previous run. Its result is read only when it ended with OK.
+// A fresh dialog each time, never one holding the button's stored values.
 template <typename Dialog>
 auto RunForResult(const SkinContext& context, const skin::DialogRunner& run) {
     Dialog dialog(context);
-    using Result = std::decay_t<decltype(dialog.result())>;
-    if (run(dialog) != kDialogOk) {
-        return std::optional<Result>();
-    }
-    return std::optional<Result>(dialog.result());
+    return skin::RunForResult(dialog, run);
 }
 
 }  // namespace

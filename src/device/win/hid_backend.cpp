@@ -17,6 +17,7 @@ extern "C" {
 
 #include "common/text_encoding.h"
 #include "common/win/handle_owners.h"
+#include "device/system_hid_discovery.h"
 #include "device/win/hid_interface_class.h"
 
 namespace corvanti {
@@ -264,6 +265,10 @@ std::unique_ptr<HidCollection> WindowsHidDiscovery::Open(const std::string& path
         return nullptr;
     }
     return std::make_unique<WindowsHidCollection>(std::move(device), std::move(io_event));
+}
+
+std::unique_ptr<HidDiscovery> MakeSystemHidDiscovery() {
+    return std::make_unique<WindowsHidDiscovery>();
 }
 
 }  // namespace corvanti

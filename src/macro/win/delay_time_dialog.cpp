@@ -1,8 +1,8 @@
 #include "macro/win/delay_time_dialog.h"
 
-#include "common/text_encoding.h"
 #include "macro/delay_time_dialog_layout.h"
 #include "skin/frame_layout.h"
+#include "skin/win/child_control.h"
 
 namespace corvanti::macro {
 
@@ -16,14 +16,6 @@ skin::FrameOptions DelayDialogOptions() {
     skin::FrameOptions options;
     options.child_colours = ChildColourRule{.edits = true};
     return options;
-}
-
-std::string WindowText(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
-    const int copied = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return WideToUtf8(text);
 }
 
 }  // namespace
@@ -62,16 +54,13 @@ INT_PTR CDelayTimeDialog::OnMessage(UINT message, WPARAM wparam, LPARAM, bool& h
 }
 
 void CDelayTimeDialog::OnEditChanged() {
-    entry_ = DelayEntryOfEditText(WindowText(edit_));
+    entry_ = DelayEntryOfEditText(skin::ChildText(edit_));
     InvalidateRect(edit_, nullptr, TRUE);
 }
 
-std::optional<DelayEntry> AskDelayTime(HWND owner, HINSTANCE instance, const SkinContext& context) {
+std::optional<DelayEntry> AskDelayTime(const SkinContext& context, const skin::DialogRunner& run) {
     CDelayTimeDialog dialog(context);
-    if (dialog.Run(owner, instance) != kDialogOk) {
-        return std::nullopt;
-    }
-    return dialog.entry();
+    return skin::RunForResult(dialog, run);
 }
 
 }  // namespace corvanti::macro

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "macro/delay_entry.h"
+#include "skin/win/dialog_runner.h"
 #include "skin/win/skinned_dialog_frame.h"
 
 namespace corvanti::macro {
@@ -18,7 +19,7 @@ class CDelayTimeDialog : public skin::SkinnedDialogFrame {
     explicit CDelayTimeDialog(const SkinContext& context, UserMessages* messages = nullptr);
 
     // Read after the dialog ended with OK: the digits as typed and their value (0 when empty).
-    const DelayEntry& entry() const { return entry_; }
+    const DelayEntry& result() const { return entry_; }
 
   protected:
     void SetLanguageTexts(Language language) override;
@@ -35,7 +36,7 @@ class CDelayTimeDialog : public skin::SkinnedDialogFrame {
     DelayEntry entry_;
 };
 
-// Runs the dialog from the program's template; what was typed when it ended with OK.
-std::optional<DelayEntry> AskDelayTime(HWND owner, HINSTANCE instance, const SkinContext& context);
+// Runs the dialog; what was typed when it ended with OK.
+std::optional<DelayEntry> AskDelayTime(const SkinContext& context, const skin::DialogRunner& run);
 
 }  // namespace corvanti::macro

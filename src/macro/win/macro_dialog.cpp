@@ -18,8 +18,8 @@ skin::FrameOptions MacroDialogOptions() {
     skin::DropdownListSpec dropdown;
     dropdown.value_box_id = kMacroValueBoxId;
     dropdown.value_box = kMacroValueBox;
-    dropdown.geometry = {kMacroTrigger, kMacroListArea};
-    dropdown.list_id = kMacroListId;
+    dropdown.geometry = {kMacroTrigger, kMacroKeyListArea};
+    dropdown.list_id = kMacroKeyListId;
     dropdown.wheel_scrolls = true;
     options.dropdown = dropdown;
     return options;
@@ -36,7 +36,7 @@ CMacroDialog::CMacroDialog(const SkinContext& context, const MacroStore& store,
     : SkinnedDialogFrame(SkinDialogKind::kMacroKey, context, MacroDialogOptions(), messages),
       store_(store) {}
 
-MacroKeyChoice CMacroDialog::choice() const {
+MacroKeyChoice CMacroDialog::result() const {
     return {choice_index(), choice_text(), repeat_mode_};
 }
 
@@ -89,13 +89,10 @@ void CMacroDialog::OnOwnClick(ClientPoint p) {
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-std::optional<MacroKeyChoice> ChooseMacroKey(HWND owner, HINSTANCE instance,
-                                             const SkinContext& context, const MacroStore& store) {
+std::optional<MacroKeyChoice> ChooseMacroKey(const SkinContext& context, const MacroStore& store,
+                                             const skin::DialogRunner& run) {
     CMacroDialog dialog(context, store);
-    if (dialog.Run(owner, instance) != kDialogOk) {
-        return std::nullopt;
-    }
-    return dialog.choice();
+    return skin::RunForResult(dialog, run);
 }
 
 }  // namespace corvanti::macro

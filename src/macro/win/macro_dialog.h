@@ -9,6 +9,7 @@
 #include "assign/capture_dialogs.h"
 #include "macro/macro_key_dialog_layout.h"
 #include "macro/macro_store.h"
+#include "skin/win/dialog_runner.h"
 #include "skin/win/skinned_dialog_frame.h"
 
 namespace corvanti::macro {
@@ -23,7 +24,7 @@ class CMacroDialog : public skin::SkinnedDialogFrame {
 
     // Read after the dialog ended with OK: index and name of the chosen macro (0 and empty
     // when none was chosen) and the repeat mode 1-3.
-    MacroKeyChoice choice() const;
+    MacroKeyChoice result() const;
     int repeat_mode() const { return repeat_mode_; }
 
   protected:
@@ -42,8 +43,9 @@ class CMacroDialog : public skin::SkinnedDialogFrame {
     int repeat_mode_ = kInitialRepeatMode;
 };
 
-// Runs the dialog from the program's template; the choice when it ended with OK.
-std::optional<MacroKeyChoice> ChooseMacroKey(HWND owner, HINSTANCE instance,
-                                             const SkinContext& context, const MacroStore& store);
+// Runs the dialog over the macros stored now; the choice when it ended with OK. The button
+// assignment's capture dialogs take this as their macro key chooser.
+std::optional<MacroKeyChoice> ChooseMacroKey(const SkinContext& context, const MacroStore& store,
+                                             const skin::DialogRunner& run);
 
 }  // namespace corvanti::macro

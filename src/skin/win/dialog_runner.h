@@ -3,7 +3,10 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
+#include <type_traits>
 
+#include "skin/frame_layout.h"
 #include "skin/win/skinned_dialog_frame.h"
 
 namespace corvanti::skin {
@@ -15,6 +18,17 @@ using DialogRunner = std::function<INT_PTR(SkinnedDialogFrame&)>;
 
 inline DialogRunner ModalFromResources(HWND owner, HINSTANCE instance) {
     return [owner, instance](SkinnedDialogFrame& dialog) { return dialog.Run(owner, instance); };
+}
+
+// Runs a freshly made dialog and hands back its result() only when it ended with OK: every
+// run starts from the dialog's defaults, never from a previous run.
+template <typename Dialog>
+auto RunForResult(Dialog& dialog, const DialogRunner& run) {
+    using Result = std::decay_t<decltype(dialog.result())>;
+    if (run(dialog) != kDialogOk) {
+        return std::optional<Result>();
+    }
+    return std::optional<Result>(dialog.result());
 }
 
 }  // namespace corvanti::skin
