@@ -43,23 +43,27 @@ ClientPoint PointOf(LPARAM lparam) {
     return {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
 }
 
-win::UniqueFont CreateFaceFont(std::string_view face, int height) {
-    return win::UniqueFont(CreateFontW(height, 0, 0, 0, kFontWeight, FALSE, FALSE, FALSE, 0,
-                                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                       kFontPitchAndFamily, Utf8ToWide(face).c_str()));
+win::UniqueFont CreateFaceFont(std::string_view face, FontSize size) {
+    return win::UniqueFont(CreateFontW(
+        size.height, size.width, 0, 0, kFontWeight, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS,
+        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, kFontPitchAndFamily, Utf8ToWide(face).c_str()));
 }
 
-int WidestTextWidth(HFONT font, const std::vector<std::string>& texts) {
+EntriesExtent MeasureEntries(HFONT font, const std::vector<std::string>& texts) {
     win::WindowDc screen(nullptr);
     win::ScopedSelection select_font(screen.get(), font);
-    int widest = 0;
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen.get(), &metrics);
+    // A list box's line is as high as its font.
+    EntriesExtent extent{0, static_cast<int>(metrics.tmHeight),
+                         static_cast<int>(metrics.tmAveCharWidth)};
     for (const std::string& text : texts) {
         const std::wstring wide = Utf8ToWide(text);
         SIZE size{};
         GetTextExtentPoint32W(screen.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
-        widest = std::max(widest, static_cast<int>(size.cx));
+        extent.widest = std::max(extent.widest, static_cast<int>(size.cx));
     }
-    return widest;
+    return extent;
 }
 
 RECT ClientArea(HWND hwnd) {
@@ -240,18 +244,25 @@ bool SkinnedDialogFrame::LoadBackground() {
 void SkinnedDialogFrame::CreateDialogFont() {
     font_choice_ = DialogFontFor(LanguageFromCode(context_.language_code),
                                  static_cast<std::uint32_t>(GetVersion()));
-    font_ = CreateFaceFont(font_choice_.face, font_choice_.height);
+    font_ = CreateFaceFont(font_choice_.face, {font_choice_.height});
 }
 
 void SkinnedDialogFrame::CreateDropdownFont() {
+    const DropdownListSpec& dropdown = *options_.dropdown;
     std::vector<std::string> entries = ListEntries();
+    DropdownRoom room{ValueBoxTextWidth(dropdown.value_box), std::nullopt,
+                      static_cast<int>(entries.size())};
+    if (!dropdown.wheel_scrolls) {
+        // Nothing scrolls this list: a line below the dialog's edge could never be chosen.
+        room.list_height = VisibleListHeight(dropdown.geometry.list_area,
+                                             static_cast<int>(ClientArea(hwnd_).bottom));
+    }
     entries.push_back(choice_text_);
-    const int height = FittingFontHeight(
-        font_choice_.height, ValueBoxTextWidth(options_.dropdown->value_box), [&](int at) {
-            return WidestTextWidth(CreateFaceFont(font_choice_.face, at).get(), entries);
-        });
-    if (height != font_choice_.height) {
-        dropdown_font_ = CreateFaceFont(font_choice_.face, height);
+    const FontSize size = FittingFontSize(font_choice_.height, room, [&](FontSize at) {
+        return MeasureEntries(CreateFaceFont(font_choice_.face, at).get(), entries);
+    });
+    if (size != FontSize{font_choice_.height}) {
+        dropdown_font_ = CreateFaceFont(font_choice_.face, size);
     }
 }
 

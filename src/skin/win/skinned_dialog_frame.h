@@ -154,7 +154,7 @@ class SkinnedDialogFrame {
     SIZE background_size_{};
     DialogFontChoice font_choice_;
     win::UniqueFont font_;
-    // The value box's and the list's, fitted to the widest entry; none while the dialog
+    // The value box's and the list's, fitted to the entries; none while the dialog
     // font fits.
     win::UniqueFont dropdown_font_;
     win::UniqueBrush child_brush_;
