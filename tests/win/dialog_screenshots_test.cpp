@@ -3,7 +3,8 @@
 // complaint, that every list entry shows in full in the value box and that a list that does
 // not scroll shows every entry inside the dialog, where a click reaches it; and saves what it
 // shows (and its open list) under the build tree for review:
-// screenshots/dialogs/<skin>-<language>-<dialog>[-list].png.
+// screenshots/dialogs/<skin>-<language>-<dialog>[-list].png. Checks too that every label these
+// dialogs draw fits its area in the dialog font.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "assign/capture_dialog_layouts.h"
+#include "assign/capture_texts.h"
 #include "assign/win/combo_dialog.h"
 #include "assign/win/fire_key_dialog.h"
 #include "assign/win/media_dialog.h"
@@ -24,9 +26,11 @@
 #include "common/text_encoding.h"
 #include "common/win/handle_owners.h"
 #include "dialog_script.h"
+#include "skin/dialog_texts.h"
 #include "skin/font_fitting.h"
 #include "skin/frame_layout.h"
 #include "skin/skins_dialog_layout.h"
+#include "skin/win/dialog_font.h"
 #include "skin/win/skin_image.h"
 #include "skin/win/skins_dialog.h"
 #include "support/recording_messages.h"
@@ -193,6 +197,52 @@ TEST(DialogScreenshotsTest, EveryDialogShowsItsControlsInEverySkinAndLanguage) {
                 EXPECT_TRUE(every_entry_reached) << name;
                 EXPECT_TRUE(std::filesystem::exists(folder / (name + ".png"))) << name;
             }
+        }
+    }
+}
+
+// The labels the frame and the dialogs draw themselves in the dialog font, each in its area.
+struct DrawnLabel {
+    const char* what;
+    TextInLanguages text;
+    ClientRect area;
+    bool wrapped;
+};
+
+constexpr DrawnLabel kDrawnLabels[] = {
+    {"OK", kOkText, kFrameOkArea, false},
+    {"Cancel", kCancelText, kFrameCancelArea, false},
+    {"single-key prompt", kSingleKeyPrompt, single_key_layout::kPrompt, false},
+    {"fire-key speed label", kFireKeySpeedLabel, fire_key_layout::kSpeedLabel, false},
+    {"fire-key count label", kFireKeyCountLabel, fire_key_layout::kCountLabel, false},
+    {"fire-key speed explanation", kFireKeySpeedExplanation, fire_key_layout::kSpeedExplanation,
+     true},
+    {"fire-key count explanation", kFireKeyCountExplanation, fire_key_layout::kCountExplanation,
+     true},
+    {"colour prompt", skins_layout::kColourPromptText, skins_layout::kColourPrompt, true},
+};
+
+// The size a label takes when drawn as the dialogs draw it, wrapped at its area's width.
+SIZE DrawnSize(HDC dc, const DrawnLabel& label, Language language) {
+    const std::wstring wide = Utf8ToWide(label.text.In(language));
+    RECT drawn{0, 0, label.area.Width(), label.area.Height()};
+    const UINT layout = label.wrapped ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE;
+    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &drawn, DT_CALCRECT | layout);
+    return {drawn.right - drawn.left, drawn.bottom - drawn.top};
+}
+
+TEST(DialogScreenshotsTest, EveryLabelTheDialogsDrawFitsItsAreaInEveryLanguage) {
+    for (const Language language :
+         {Language::SimplifiedChinese, Language::TraditionalChinese, Language::English}) {
+        const DialogFontChoice choice =
+            DialogFontFor(language, static_cast<std::uint32_t>(GetVersion()));
+        const win::UniqueFont font = skin::CreateDialogFaceFont(choice.face, {choice.height});
+        win::WindowDc screen(nullptr);
+        win::ScopedSelection select_font(screen.get(), font.get());
+        for (const DrawnLabel& label : kDrawnLabels) {
+            const SIZE size = DrawnSize(screen.get(), label, language);
+            EXPECT_LE(size.cx, label.area.Width()) << label.what << " " << label.text.english;
+            EXPECT_LE(size.cy, label.area.Height()) << label.what << " " << label.text.english;
         }
     }
 }

@@ -11,6 +11,7 @@
 #include "skin/frame_layout.h"
 #include "skin/text_centring.h"
 #include "skin/win/child_kind.h"
+#include "skin/win/dialog_font.h"
 #include "skin/win/mem_dc.h"
 #include "skin/win/skin_image.h"
 
@@ -21,8 +22,6 @@ namespace {
 constexpr UINT kCentredSingleLine = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 constexpr UINT kWrapped = DT_WORDBREAK | DT_EDITCONTROL;
 constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY;
-constexpr int kFontWeight = 400;
-constexpr BYTE kFontPitchAndFamily = 0x20;
 // Posted to the dialog to destroy a list after its own notification has returned; private to
 // the frame, so from the WM_APP range.
 constexpr UINT kDestroyListMessage = WM_APP + 0x51;
@@ -41,12 +40,6 @@ RECT ToRect(ClientRect r) {
 
 ClientPoint PointOf(LPARAM lparam) {
     return {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
-}
-
-win::UniqueFont CreateFaceFont(std::string_view face, FontSize size) {
-    return win::UniqueFont(CreateFontW(
-        size.height, size.width, 0, 0, kFontWeight, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS,
-        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, kFontPitchAndFamily, Utf8ToWide(face).c_str()));
 }
 
 EntriesExtent MeasureEntries(HFONT font, const std::vector<std::string>& texts) {
@@ -244,7 +237,7 @@ bool SkinnedDialogFrame::LoadBackground() {
 void SkinnedDialogFrame::CreateDialogFont() {
     font_choice_ = DialogFontFor(LanguageFromCode(context_.language_code),
                                  static_cast<std::uint32_t>(GetVersion()));
-    font_ = CreateFaceFont(font_choice_.face, {font_choice_.height});
+    font_ = CreateDialogFaceFont(font_choice_.face, {font_choice_.height});
 }
 
 void SkinnedDialogFrame::CreateDropdownFont() {
@@ -259,10 +252,10 @@ void SkinnedDialogFrame::CreateDropdownFont() {
     }
     entries.push_back(choice_text_);
     const FontSize size = FittingFontSize(font_choice_.height, room, [&](FontSize at) {
-        return MeasureEntries(CreateFaceFont(font_choice_.face, at).get(), entries);
+        return MeasureEntries(CreateDialogFaceFont(font_choice_.face, at).get(), entries);
     });
     if (size != FontSize{font_choice_.height}) {
-        dropdown_font_ = CreateFaceFont(font_choice_.face, size);
+        dropdown_font_ = CreateDialogFaceFont(font_choice_.face, size);
     }
 }
 
