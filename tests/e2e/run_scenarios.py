@@ -689,7 +689,6 @@ INSERT_BOX = (790, 409)
 MACRO_FUNCTION = 13  # "Macro Key" in a button's function list
 # The macro key dialog, in its client pixels.
 MACRO_SELECTOR = (145, 135)
-DIALOG_OK = (200, 263)
 
 
 def repeat_mode_tick(mode):
@@ -1115,10 +1114,6 @@ MULTIMEDIA_LIST_ID = 553
 WINDOWS_FUNCTION_LIST_ID = 533
 
 
-def key_matrix_position(button):
-    return [0, 1, 2, 6, 9, 8, 5, 3, 4, 7][button - 1]
-
-
 def end_function_dialog(harness, button, origin, point):
     """Ends a button's dialog; the main window takes input again once the list has gone."""
     end_dialog(harness, origin, point)
@@ -1136,7 +1131,7 @@ def open_function_dialog(harness, button, function):
     return origin
 
 
-def click_into(harness, control_id):
+def click_into_dialog(harness, control_id):
     """A real click into the middle of a dialog's control, which takes the keyboard focus."""
     box = re.search(r"rect=(-?\d+),(-?\d+),(-?\d+),(-?\d+)", dialog_child(harness, control_id))
     left, top, right, bottom = (int(value) for value in box.groups())
@@ -1144,7 +1139,7 @@ def click_into(harness, control_id):
 
 
 def type_number(harness, control_id, number):
-    click_into(harness, control_id)
+    click_into_dialog(harness, control_id)
     xdotool("key", "End", "shift+Home")
     xdotool("type", "--delay", "50", str(number))
     wait_dialog_text(harness, control_id, str(number))
@@ -1167,7 +1162,7 @@ def capture_combo_key(harness, button, modifier, first, second):
     origin = open_function_dialog(harness, button, COMBO_KEY)
     choose_in_dialog(harness, origin, COMBO_TRIGGER, COMBO_LIST_ID, modifier)
     for box, (keysym, name) in ((FIRST_KEY_BOX, first), (SECOND_KEY_BOX, second)):
-        click_into(harness, box)
+        click_into_dialog(harness, box)
         press_key(harness, keysym, box, name)
     end_function_dialog(harness, button, origin, DIALOG_OK)
 
@@ -1235,7 +1230,7 @@ def cancel_every_dialog(harness):
     end_function_dialog(harness, 2, origin, DIALOG_CANCEL)
     origin = open_function_dialog(harness, 3, COMBO_KEY)
     choose_in_dialog(harness, origin, COMBO_TRIGGER, COMBO_LIST_ID, 1)
-    click_into(harness, FIRST_KEY_BOX)
+    click_into_dialog(harness, FIRST_KEY_BOX)
     press_key(harness, "c", FIRST_KEY_BOX, "C")
     end_function_dialog(harness, 3, origin, DIALOG_CLOSE)
     origin = open_function_dialog(harness, 4, FIRE_KEY)

@@ -3,8 +3,6 @@
 #include "assign/capture_dialog_layouts.h"
 #include "assign/capture_texts.h"
 #include "assign/choice_lists.h"
-#include "assign/text_centring.h"
-#include "common/text_encoding.h"
 #include "skin/win/child_control.h"
 
 namespace corvanti::assign {
@@ -16,8 +14,6 @@ namespace layout = fire_key_layout;
 constexpr DWORD kNumberBoxStyle = WS_CHILD | WS_VISIBLE | ES_NUMBER | ES_CENTER;
 constexpr COLORREF kLabelColour = RGB(255, 255, 255);
 constexpr UINT kCentredSingleLine = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-constexpr UINT kMeasureWrapped = DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_CENTER;
-constexpr UINT kWrapped = DT_WORDBREAK | DT_EDITCONTROL;
 
 // Repaints a number box after its check, with the replacement text when the number was
 // refused.
@@ -110,19 +106,8 @@ void CFireKeyDialog::CheckCount() {
 void CFireKeyDialog::DrawOwn(HDC dc) {
     DrawLabel(dc, speed_label_, layout::kSpeedLabel, kCentredSingleLine, kLabelColour);
     DrawLabel(dc, count_label_, layout::kCountLabel, kCentredSingleLine, kLabelColour);
-    DrawExplanation(dc, speed_explanation_, layout::kSpeedExplanation);
-    DrawExplanation(dc, count_explanation_, layout::kCountExplanation);
-}
-
-void CFireKeyDialog::DrawExplanation(HDC dc, const std::string& text, ClientRect area) {
-    const std::wstring wide = Utf8ToWide(text);
-    RECT measured{area.left, area.top, area.right, area.bottom};
-    {
-        win::ScopedSelection select_font(dc, font());
-        DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &measured, kMeasureWrapped);
-    }
-    DrawLabel(dc, text, CentreVertically(area, measured.bottom - measured.top), kWrapped,
-              kLabelColour);
+    DrawWrappedLabel(dc, speed_explanation_, layout::kSpeedExplanation, DT_LEFT, kLabelColour);
+    DrawWrappedLabel(dc, count_explanation_, layout::kCountExplanation, DT_LEFT, kLabelColour);
 }
 
 }  // namespace corvanti::assign

@@ -32,7 +32,6 @@ class CFireKeyDialog : public skin::SkinnedDialogFrame {
     bool OnBoxNotification(int id, WORD notification);
     void CheckSpeed();
     void CheckCount();
-    void DrawExplanation(HDC dc, const std::string& text, ClientRect area);
 
     std::string speed_label_;
     std::string count_label_;

@@ -7,8 +7,11 @@
 
 #include "common/text_encoding.h"
 #include "common/win/window_checks.h"
+#include "skin/font_fitting.h"
 #include "skin/frame_layout.h"
+#include "skin/text_centring.h"
 #include "skin/win/child_kind.h"
+#include "skin/win/dialog_font.h"
 #include "skin/win/mem_dc.h"
 #include "skin/win/skin_image.h"
 
@@ -17,9 +20,8 @@ namespace corvanti::skin {
 namespace {
 
 constexpr UINT kCentredSingleLine = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+constexpr UINT kWrapped = DT_WORDBREAK | DT_EDITCONTROL;
 constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY;
-constexpr int kFontWeight = 400;
-constexpr BYTE kFontPitchAndFamily = 0x20;
 // Posted to the dialog to destroy a list after its own notification has returned; private to
 // the frame, so from the WM_APP range.
 constexpr UINT kDestroyListMessage = WM_APP + 0x51;
@@ -38,6 +40,23 @@ RECT ToRect(ClientRect r) {
 
 ClientPoint PointOf(LPARAM lparam) {
     return {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+}
+
+EntriesExtent MeasureEntries(HFONT font, const std::vector<std::string>& texts) {
+    win::WindowDc screen(nullptr);
+    win::ScopedSelection select_font(screen.get(), font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen.get(), &metrics);
+    // A list box's line is as high as its font.
+    EntriesExtent extent{0, static_cast<int>(metrics.tmHeight),
+                         static_cast<int>(metrics.tmAveCharWidth)};
+    for (const std::string& text : texts) {
+        const std::wstring wide = Utf8ToWide(text);
+        SIZE size{};
+        GetTextExtentPoint32W(screen.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
+        extent.widest = std::max(extent.widest, static_cast<int>(size.cx));
+    }
+    return extent;
 }
 
 RECT ClientArea(HWND hwnd) {
@@ -216,17 +235,36 @@ bool SkinnedDialogFrame::LoadBackground() {
 }
 
 void SkinnedDialogFrame::CreateDialogFont() {
-    const DialogFontChoice choice = DialogFontFor(LanguageFromCode(context_.language_code),
-                                                  static_cast<std::uint32_t>(GetVersion()));
-    font_.Reset(CreateFontW(choice.height, 0, 0, 0, kFontWeight, FALSE, FALSE, FALSE, 0,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                            kFontPitchAndFamily, Utf8ToWide(choice.face).c_str()));
+    font_choice_ = DialogFontFor(LanguageFromCode(context_.language_code),
+                                 static_cast<std::uint32_t>(GetVersion()));
+    font_ = CreateDialogFaceFont(font_choice_.face, {font_choice_.height});
+}
+
+void SkinnedDialogFrame::CreateDropdownFont() {
+    const DropdownListSpec& dropdown = *options_.dropdown;
+    std::vector<std::string> entries = ListEntries();
+    DropdownRoom room{ValueBoxTextWidth(dropdown.value_box), std::nullopt,
+                      static_cast<int>(entries.size())};
+    if (!dropdown.wheel_scrolls) {
+        // Nothing scrolls this list: a line below the dialog's edge could never be chosen.
+        room.list_height = VisibleListHeight(dropdown.geometry.list_area,
+                                             static_cast<int>(ClientArea(hwnd_).bottom));
+    }
+    entries.push_back(choice_text_);
+    const FontSize size = FittingFontSize(font_choice_.height, room, [&](FontSize at) {
+        return MeasureEntries(CreateDialogFaceFont(font_choice_.face, at).get(), entries);
+    });
+    if (size != FontSize{font_choice_.height}) {
+        dropdown_font_ = CreateDialogFaceFont(font_choice_.face, size);
+    }
 }
 
 void SkinnedDialogFrame::CreateValueBox() {
     if (!options_.dropdown) {
         return;
     }
+    // The entries and the choice are known once the language texts are set.
+    CreateDropdownFont();
     const DropdownListSpec& dropdown = *options_.dropdown;
     const DWORD style = WS_CHILD | WS_VISIBLE | SS_SUNKEN |
                         static_cast<DWORD>(dropdown.value_box_centred ? SS_CENTER : SS_LEFT);
@@ -252,6 +290,20 @@ void SkinnedDialogFrame::DrawLabel(HDC dc, std::string_view text, ClientRect rec
     const std::wstring wide = Utf8ToWide(text);
     RECT area = ToRect(rect);
     DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &area, format);
+}
+
+void SkinnedDialogFrame::DrawWrappedLabel(HDC dc, std::string_view text, ClientRect area,
+                                          UINT alignment, COLORREF colour) {
+    // Measured first, so that the block of lines can stand centred in the area.
+    const std::wstring wide = Utf8ToWide(text);
+    RECT measured = ToRect(area);
+    {
+        win::ScopedSelection select_font(dc, font_.get());
+        DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &measured,
+                  DT_CALCRECT | kWrapped | DT_CENTER);
+    }
+    DrawLabel(dc, text, CentreVertically(area, measured.bottom - measured.top),
+              kWrapped | alignment, colour);
 }
 
 void SkinnedDialogFrame::DrawOverBackground(HDC canvas_dc, ClientRect area) {
@@ -346,7 +398,7 @@ void SkinnedDialogFrame::OnTriggerClick() {
     list_window_ = CreateWindowExW(
         0, L"LISTBOX", L"", kListStyle, area.left, area.top, area.Width(), area.Height(), hwnd_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(dropdown.list_id)), nullptr, nullptr);
-    SendMessageW(list_window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    SendMessageW(list_window_, WM_SETFONT, reinterpret_cast<WPARAM>(DropdownFont()), FALSE);
     for (const std::string& entry : ListEntries()) {
         SendMessageW(list_window_, LB_ADDSTRING, 0,
                      reinterpret_cast<LPARAM>(Utf8ToWide(entry).c_str()));
@@ -417,7 +469,7 @@ void SkinnedDialogFrame::FollowCursorInList() {
     SendMessageW(list_window_, LB_SETCURSEL, LOWORD(item), 0);
 }
 
-HBRUSH SkinnedDialogFrame::OnChildColour(HDC dc, HWND, ChildKind kind) {
+HBRUSH SkinnedDialogFrame::OnChildColour(HDC dc, HWND child, ChildKind kind) {
     const std::optional<ChildColours> colours = ChildColoursFor(kind, options_.child_colours);
     if (!colours) {
         return nullptr;
@@ -427,7 +479,8 @@ HBRUSH SkinnedDialogFrame::OnChildColour(HDC dc, HWND, ChildKind kind) {
     if (colours->text_background) {
         SetBkColor(dc, *colours->text_background);
     }
-    SelectObject(dc, font_.get());
+    const bool shows_entries = child != nullptr && (child == value_box_ || child == list_window_);
+    SelectObject(dc, shows_entries ? DropdownFont() : font_.get());
     return child_brush_.get();
 }
 

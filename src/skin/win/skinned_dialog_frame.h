@@ -99,6 +99,10 @@ class SkinnedDialogFrame {
     // Drawing helpers for the hooks: an image of the skin and a label in the dialog font.
     bool DrawSkinImage(HDC dc, std::string_view name, int x, int y);
     void DrawLabel(HDC dc, std::string_view text, ClientRect rect, UINT format, COLORREF colour);
+    // A label wrapped into lines, the block of lines centred vertically in the area;
+    // alignment places the lines (DT_LEFT or DT_CENTER).
+    void DrawWrappedLabel(HDC dc, std::string_view text, ClientRect area, UINT alignment,
+                          COLORREF colour);
     // One drawing cycle: draw on the canvas, then show the whole client area. Nothing happens
     // without a background.
     void DrawOnCanvas(const std::function<void(HDC)>& draw);
@@ -121,6 +125,8 @@ class SkinnedDialogFrame {
     BOOL OnInitDialog();
     bool LoadBackground();
     void CreateDialogFont();
+    void CreateDropdownFont();
+    HFONT DropdownFont() const { return dropdown_font_ ? dropdown_font_.get() : font_.get(); }
     void CreateValueBox();
     void PaintFrame(HDC target);
     void DrawFrameButton(HDC dc, FrameButtonDraw draw);
@@ -146,7 +152,11 @@ class SkinnedDialogFrame {
     win::UniqueBitmap background_;
     win::UniqueBitmap canvas_;
     SIZE background_size_{};
+    DialogFontChoice font_choice_;
     win::UniqueFont font_;
+    // The value box's and the list's, fitted to the entries; none while the dialog
+    // font fits.
+    win::UniqueFont dropdown_font_;
     win::UniqueBrush child_brush_;
     OkCancelTexts ok_cancel_;
     FrameHoverState hover_;

@@ -78,9 +78,9 @@ bool CSkinsDialog::CreateControls() {
 }
 
 void CSkinsDialog::DrawOwn(HDC dc) {
-    // In the colour the dialog opened with; a newly chosen one shows only in the swatch.
-    DrawLabel(dc, colour_prompt_, layout::kColourPrompt, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
-              text_colour());
+    // In the colour the dialog opened with; a newly chosen one shows only in the swatch. The
+    // English prompt is wider than its area and takes two lines.
+    DrawWrappedLabel(dc, colour_prompt_, layout::kColourPrompt, DT_CENTER, text_colour());
 }
 
 void CSkinsDialog::OnListChoice(int, const std::string& text) {

@@ -1,4 +1,4 @@
-#include "assign/text_centring.h"
+#include "skin/text_centring.h"
 
 #include <gtest/gtest.h>
 
