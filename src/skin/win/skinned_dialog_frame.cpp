@@ -42,23 +42,6 @@ ClientPoint PointOf(LPARAM lparam) {
     return {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
 }
 
-EntriesExtent MeasureEntries(HFONT font, const std::vector<std::string>& texts) {
-    win::WindowDc screen(nullptr);
-    win::ScopedSelection select_font(screen.get(), font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(screen.get(), &metrics);
-    // A list box's line is as high as its font.
-    EntriesExtent extent{0, static_cast<int>(metrics.tmHeight),
-                         static_cast<int>(metrics.tmAveCharWidth)};
-    for (const std::string& text : texts) {
-        const std::wstring wide = Utf8ToWide(text);
-        SIZE size{};
-        GetTextExtentPoint32W(screen.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
-        extent.widest = std::max(extent.widest, static_cast<int>(size.cx));
-    }
-    return extent;
-}
-
 RECT ClientArea(HWND hwnd) {
     RECT client{};
     GetClientRect(hwnd, &client);
@@ -252,7 +235,7 @@ void SkinnedDialogFrame::CreateDropdownFont() {
     }
     entries.push_back(choice_text_);
     const FontSize size = FittingFontSize(font_choice_.height, room, [&](FontSize at) {
-        return MeasureEntries(CreateDialogFaceFont(font_choice_.face, at).get(), entries);
+        return MeasureInDialogFace(font_choice_.face, at, entries);
     });
     if (size != FontSize{font_choice_.height}) {
         dropdown_font_ = CreateDialogFaceFont(font_choice_.face, size);
