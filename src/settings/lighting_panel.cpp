@@ -1,5 +1,6 @@
 #include "settings/lighting_panel.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace corvanti {
@@ -63,6 +64,12 @@ StaticText TextOf(LightingSelector selector, std::string text) {
 }
 
 }  // namespace
+
+const LightingSelectorLayout* LightingStaticLayout(int control_id) {
+    const auto found =
+        std::ranges::find(kLightingSelectors, control_id, &LightingSelectorLayout::static_id);
+    return found == kLightingSelectors.end() ? nullptr : &*found;
+}
 
 ClientRect LightingListRect(LightingSelector selector, std::uint8_t mode) {
     switch (selector) {

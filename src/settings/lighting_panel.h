@@ -33,6 +33,9 @@ inline constexpr std::array<LightingSelectorLayout, kLightingSelectorCount> kLig
     {LightingSelector::Effect, 82, {767, 390, 835, 404}, {767, 390, 851, 404}, 65},
 }};
 
+// The selector whose static has this id; null for any other control.
+const LightingSelectorLayout* LightingStaticLayout(int control_id);
+
 // The area of a selector's list; the parameter list's height follows the mode's choices.
 ClientRect LightingListRect(LightingSelector selector, std::uint8_t mode);
 
