@@ -1,11 +1,11 @@
 #include "app/win/basic_page_controls.h"
 
-#include <algorithm>
-
 #include "app/win/child_windows.h"
 #include "assign/dpi_function_list.h"
 #include "profile/profile_record.h"
 #include "settings/dpi_grid.h"
+#include "settings/lighting_static_font.h"
+#include "skin/win/dialog_font.h"
 
 namespace corvanti::win {
 
@@ -17,17 +17,12 @@ constexpr DWORD kLightingStaticStyle = SS_CENTER | SS_CENTERIMAGE;
 constexpr DWORD kSwatchStyle = SS_CENTER;
 constexpr int kNoSelection = -1;
 
-const LightingSelectorLayout* LightingStaticLayout(int control_id) {
-    const auto found =
-        std::ranges::find(kLightingSelectors, control_id, &LightingSelectorLayout::static_id);
-    return found == kLightingSelectors.end() ? nullptr : &*found;
-}
-
 }  // namespace
 
-void BasicPageControls::Attach(HWND parent, HFONT font) {
+void BasicPageControls::Attach(HWND parent, HFONT font, const FontSpec& font_spec) {
     parent_ = parent;
     font_ = font;
+    font_spec_ = font_spec;
 }
 
 void BasicPageControls::Carry(const ButtonListOutcome& outcome) {
@@ -53,9 +48,7 @@ void BasicPageControls::Carry(const LightingOutcome& outcome) {
         CreateList(*outcome.create_list);
     }
     for (const StaticText& text : outcome.set_texts) {
-        if (HWND control = Find(text.control_id)) {
-            SetControlText(control, text.text);
-        }
+        ShowLightingText(text);
     }
 }
 
@@ -77,6 +70,38 @@ void BasicPageControls::CreateLightingStatic(const StaticText& text) {
     }
     Create(text.control_id, CreateStaticText(parent_, text.control_id, layout->static_rect,
                                              text.text, kLightingStaticStyle, font_));
+    FitLightingFont(text.control_id, text.text);
+}
+
+void BasicPageControls::ShowLightingText(const StaticText& text) {
+    HWND control = Find(text.control_id);
+    if (control == nullptr) {
+        return;
+    }
+    FitLightingFont(text.control_id, text.text);
+    SetControlText(control, text.text);
+}
+
+void BasicPageControls::FitLightingFont(int control_id, const std::string& text) {
+    HWND control = Find(control_id);
+    if (control == nullptr) {
+        return;
+    }
+    const std::vector<std::string> texts{text};
+    const std::optional<FontSize> size = LightingStaticFontSize(
+        control_id, font_spec_.height,
+        [&](FontSize at) { return skin::MeasureInDialogFace(font_spec_.face, at, texts); });
+    if (!size) {
+        return;
+    }
+    UniqueFont fitted;
+    if (*size != FontSize{font_spec_.height}) {
+        fitted = skin::CreateDialogFaceFont(font_spec_.face, *size);
+    }
+    const HFONT shown = fitted ? fitted.get() : font_;
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(shown), FALSE);
+    // The static no longer draws with the font it had: that one may go now.
+    fitted_fonts_[control_id] = std::move(fitted);
 }
 
 void BasicPageControls::Create(int control_id, UniqueWindow window) {
@@ -85,6 +110,7 @@ void BasicPageControls::Create(int control_id, UniqueWindow window) {
 
 void BasicPageControls::Destroy(int control_id) {
     controls_.erase(control_id);
+    fitted_fonts_.erase(control_id);
 }
 
 void BasicPageControls::Destroy(const std::vector<int>& control_ids) {
@@ -95,6 +121,7 @@ void BasicPageControls::Destroy(const std::vector<int>& control_ids) {
 
 void BasicPageControls::DestroyAll() {
     controls_.clear();
+    fitted_fonts_.clear();
 }
 
 HWND BasicPageControls::Find(int control_id) const {

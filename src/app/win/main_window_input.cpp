@@ -150,7 +150,10 @@ HBRUSH CPelmarDlg::OnControlColour(UINT message, HDC dc, HWND control) {
         SetBkMode(dc, TRANSPARENT);
     }
     if (colours->normal_font) {
-        SelectObject(dc, normal_font_.get());
+        // A lighting static with a text too wide for the normal font draws in a smaller one of
+        // its own; every other control was given the normal font.
+        const auto own_font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+        SelectObject(dc, own_font != nullptr ? own_font : normal_font_.get());
     }
     if (!colours->brush_colour) {
         return nullptr;

@@ -168,7 +168,7 @@ BOOL CPelmarDlg::OnInitDialog() {
     macro_panel_ = std::make_unique<macro::MacroPagePanel>(
         window_, *macro_store_, profile_.working, messages_, MacroPageTextsOf(texts_),
         [this] { return macro::AskDelayTime(skin_context_, RunModally()); });
-    basic_controls_.Attach(window_, normal_font_.get());
+    basic_controls_.Attach(window_, normal_font_.get(), normal_font_spec_);
     pretranslation_.Install([this](const MSG& message) { return PreTranslate(message); });
     if (mouse_.connected()) {
         CarryOut(pages_.ShowBasicPage());
@@ -241,6 +241,7 @@ std::optional<MacroKeyChoice> CPelmarDlg::ChooseMacroKey() {
 
 void CPelmarDlg::CreateFonts() {
     const auto fonts = FontsFor(texts_.language(), GetVersion());
+    normal_font_spec_ = fonts.normal;
     normal_font_ = CreateUiFont(fonts.normal);
     title_font_ = CreateUiFont(fonts.title);
 }

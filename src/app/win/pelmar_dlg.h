@@ -144,6 +144,7 @@ class CPelmarDlg {
     Rgb text_colour_{0, 255, 0};
     SkinContext skin_context_;  // what the skinned dialogs read when they open
     MainCanvas canvas_;         // none when main.png cannot be loaded
+    FontSpec normal_font_spec_;
     UniqueFont normal_font_;
     UniqueFont title_font_;
 
