@@ -216,9 +216,10 @@ def advanced_page(t):
     c.fill(735, 265, 764, 294, 6, t["cap_top"], t["cap_bottom"])
     c.outline(735, 265, 764, 294, 6, t["panel_edge"], 1.0)
     c.fill(743, 273, 756, 286, 2, t["title_text"])
-    # Name, loop count and the insert-mouse-event box.
-    well(c, t, 733, 336, 870, 358, 3)
-    well(c, t, 733, 376, 870, 398, 3)
+    # The name and loop-count edits (their labels stand in the 20 pixels above them) and the
+    # insert-mouse-event box.
+    well(c, t, 733, 320, 801, 338, 3)
+    well(c, t, 733, 360, 801, 378, 3)
     well(c, t, 733, 400, 856, 418, 3)
     dropdown_arrow(c, t, 840, 402, 854, 416)
     return c
