@@ -1,6 +1,5 @@
 #include "app/main_window_colours.h"
 
-#include <algorithm>
 #include <cstddef>
 
 #include "app/main_window_controls.h"
@@ -27,10 +26,7 @@ bool IsMacroEditorList(int control_id) {
 
 // Lighting texts and the chosen mouse event.
 bool IsBlackGroundStatic(int control_id) {
-    return control_id == kMouseEventTextId ||
-           std::ranges::any_of(kLightingSelectors, [control_id](const auto& selector) {
-               return selector.static_id == control_id;
-           });
+    return control_id == kMouseEventTextId || LightingStaticLayout(control_id) != nullptr;
 }
 
 std::optional<std::size_t> SwatchStage(int control_id) {
