@@ -31,9 +31,10 @@ EntriesExtent MeasureTexts(HFONT font, const std::vector<std::string>& texts) {
 }  // namespace
 
 win::UniqueFont CreateDialogFaceFont(std::string_view face, FontSize size) {
-    return win::UniqueFont(CreateFontW(
-        size.height, size.width, 0, 0, kFontWeight, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS,
-        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, kFontPitchAndFamily, Utf8ToWide(face).c_str()));
+    return win::UniqueFont(CreateFontW(size.height, size.width, 0, 0, kFontWeight, FALSE, FALSE,
+                                       FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                       DEFAULT_QUALITY, kFontPitchAndFamily,
+                                       Utf8ToWide(face).c_str()));
 }
 
 EntriesExtent MeasureInDialogFace(std::string_view face, FontSize size,

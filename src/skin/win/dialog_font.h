@@ -11,8 +11,8 @@
 
 namespace corvanti::skin {
 
-// A font of a skinned dialog's face at a size: regular weight, upright, the default character
-// set, precisions and quality.
+// A font of a skinned dialog's face at a size: regular weight, upright, character set 0 (ANSI),
+// default precisions and quality.
 win::UniqueFont CreateDialogFaceFont(std::string_view face, FontSize size);
 
 // What FittingFontSize asks of the window: `texts` measured in `face` at `size`, a line as
