@@ -6,10 +6,12 @@
 
 namespace corvanti {
 
+bool IsArrivalOrRemoval(std::uint32_t event) {
+    return event == kDeviceArrival || event == kDeviceRemoveComplete;
+}
+
 bool ConcernsMouse(const DeviceChangeNotice& notice) {
-    const bool relevant_event =
-        notice.event == kDeviceArrival || notice.event == kDeviceRemoveComplete;
-    if (!relevant_event || notice.device_type != kDeviceInterfaceType) {
+    if (!IsArrivalOrRemoval(notice.event) || notice.device_type != kDeviceInterfaceType) {
         return false;
     }
     return notice.interface_name.find(kMouseIdsInNameMixed) != std::string_view::npos ||

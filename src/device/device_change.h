@@ -24,6 +24,11 @@ struct DeviceChangeNotice {
     std::string_view interface_name;
 };
 
+// Whether a device-change event is an arrival or a removal. Only for these is the message's
+// data read as a broadcast header: other events carry no pointer there (a display change
+// carries the screen's size), so the data must not be touched before this says yes.
+bool IsArrivalOrRemoval(std::uint32_t event);
+
 // Whether a notification concerns the mouse: an arrival or removal of a device interface
 // whose name carries the mouse's ids in one of the two spellings the system uses.
 bool ConcernsMouse(const DeviceChangeNotice& notice);

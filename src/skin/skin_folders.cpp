@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <system_error>
+#include <utility>
 
 #include "common/text_encoding.h"
 
@@ -14,10 +16,16 @@ constexpr std::string_view kSkinsFolderName = "/Skins";
 // How the file finder joins a folder and an entry it found.
 constexpr char kFinderSeparator = '\\';
 
-// Names come back in UTF-8 whatever the system's code page, like the paths going in.
-std::string Utf8FromPath(const std::filesystem::path& path) {
-    const std::u8string utf8 = path.u8string();
-    return std::string(utf8.begin(), utf8.end());
+// Names come back in UTF-8 whatever the system's code page, like the paths going in. A name
+// that has no UTF-8 form (a lone UTF-16 surrogate, which the file system allows) could never
+// be written to the settings file as a skin's name: it has none.
+std::optional<std::string> Utf8FromPath(const std::filesystem::path& path) {
+    try {
+        const std::u8string utf8 = path.u8string();
+        return std::string(utf8.begin(), utf8.end());
+    } catch (const std::system_error&) {
+        return std::nullopt;
+    }
 }
 
 char LowerAscii(char c) {
@@ -41,8 +49,11 @@ std::vector<std::string> ListSkinFolders(const std::filesystem::path& skins_fold
     for (std::filesystem::directory_iterator entry(skins_folder, error), end;
          !error && entry != end; entry.increment(error)) {
         std::error_code kind_error;
-        if (entry->is_directory(kind_error)) {
-            names.push_back(Utf8FromPath(entry->path().filename()));
+        if (!entry->is_directory(kind_error)) {
+            continue;
+        }
+        if (std::optional<std::string> name = Utf8FromPath(entry->path().filename())) {
+            names.push_back(std::move(*name));
         }
     }
     std::sort(names.begin(), names.end());

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <system_error>
+#include <vector>
 
 #include "common/text_encoding.h"
 #include "support/scratch_folder.h"
@@ -37,6 +41,25 @@ TEST_F(SkinFoldersTest, ListsTheFoldersByTheirUtf8Names) {
               (std::vector<std::string>{"Dark", "Default", "深色"}));
     EXPECT_TRUE(ListSkinFolders(scratch_ / "readme.txt").empty());
     EXPECT_EQ(FindSkinFolder(root() + "/missing", "Dark"), std::nullopt);
+}
+
+// A folder name that is no valid text (a lone UTF-16 surrogate on Windows, a stray byte
+// elsewhere) is legal on disk; it must not stop the listing of the others, which runs at start.
+TEST_F(SkinFoldersTest, AFolderNameWithoutValidTextLeavesTheOthersListed) {
+#ifdef _WIN32
+    const std::filesystem::path odd = std::wstring(L"Odd\xD800");
+#else
+    const std::filesystem::path odd = std::string("Odd\xFF");
+#endif
+    std::error_code error;
+    std::filesystem::create_directory(scratch_.path() / odd, error);
+    ASSERT_FALSE(error) << error.message();
+    std::vector<std::string> names;
+    ASSERT_NO_THROW(names = ListSkinFolders(scratch_.path()));
+    for (std::string_view skin : {"Dark", "Default", "深色"}) {
+        EXPECT_NE(std::find(names.begin(), names.end(), skin), names.end()) << skin;
+    }
+    EXPECT_EQ(FindSkinFolder(root(), "Dark"), root() + "\\Dark");
 }
 
 TEST_F(SkinFoldersTest, FindsTheFolderWithoutRegardToTheCaseOfLatinLetters) {

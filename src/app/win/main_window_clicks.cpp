@@ -198,8 +198,12 @@ void CPelmarDlg::ChooseDpiColour(int stage) {
     if (!DpiColourChoosable(profile_.working, index)) {
         return;
     }
-    // The chooser runs without an owner and starts from black.
+    // The chooser runs without an owner and starts from black. The window takes no input
+    // meanwhile: a Cancel or a page switch under the chooser would have its colour stored into
+    // a record it no longer belongs to.
+    EnableWindow(window_, FALSE);
     const std::optional<Rgb> chosen = skin::ChooseColourWithSystemChooser(nullptr);
+    EnableWindow(window_, TRUE);
     if (!chosen) {
         return;
     }

@@ -49,6 +49,9 @@ void MouseLink::CreateEventReader() {
 
 void MouseLink::OnDeviceChange(WPARAM change, LPARAM data, bool& hide_window) {
     hide_window = false;
+    if (!IsArrivalOrRemoval(static_cast<std::uint32_t>(change))) {
+        return;
+    }
     const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(data);
     if (header == nullptr || header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE) {
         return;

@@ -150,8 +150,9 @@ BOOL CPelmarDlg::OnInitDialog() {
     mouse_.OpenAtStart(window_);
     mouse_.CreateEventReader();
     if (!RegisterForHidNotifications()) {
+        // The rest of the set-up goes on: stopping here would leave a tray icon whose window
+        // opens onto pages never set up. Only the mouse's plugging in and out goes unnoticed.
         messages_.ShowMessage("RegisterDeviceNotification failed!!!", kApplicationTitle);
-        return FALSE;
     }
 
     macro_store_.emplace(paths_.macro_store, &trace_);

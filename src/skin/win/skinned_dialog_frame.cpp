@@ -224,6 +224,7 @@ void SkinnedDialogFrame::CreateDialogFont() {
 }
 
 void SkinnedDialogFrame::CreateDropdownFont() {
+    dropdown_font_.Reset();
     const DropdownListSpec& dropdown = *options_.dropdown;
     std::vector<std::string> entries = ListEntries();
     DropdownRoom room{ValueBoxTextWidth(dropdown.value_box), std::nullopt,
