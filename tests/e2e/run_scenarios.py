@@ -1019,6 +1019,9 @@ def scenario_ok_while_the_mouse_is_not_accepted(harness):
     folder, state, program = open_with_mouse(harness, "ok-without-mouse", 1,
                                              config={REPORT_RATE: 8})
     harness.click_client(report_rate_cell(4))   # an edit OK would send and save
+    # A device change that is neither an arrival nor a removal carries no header: its data (here
+    # a small number) is not a pointer and must not be read.
+    harness.post("0x219", "0x7", "0x20")
     # The mouse stops answering; at the next device change the program no longer accepts it.
     request_fault(state, "silent")
     harness.probe("device-change", WINDOW_CLASS, "arrival")

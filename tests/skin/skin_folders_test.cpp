@@ -53,7 +53,10 @@ TEST_F(SkinFoldersTest, AFolderNameWithoutValidTextLeavesTheOthersListed) {
 #endif
     std::error_code error;
     std::filesystem::create_directory(scratch_.path() / odd, error);
-    ASSERT_FALSE(error) << error.message();
+    if (error) {
+        // Wine's file system, for one, cannot hold a lone surrogate.
+        GTEST_SKIP() << "this file system refuses such a name: " << error.message();
+    }
     std::vector<std::string> names;
     ASSERT_NO_THROW(names = ListSkinFolders(scratch_.path()));
     for (std::string_view skin : {"Dark", "Default", "深色"}) {
