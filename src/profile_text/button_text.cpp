@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "assign/fire_key_entry.h"
 #include "profile/key_function.h"
 #include "profile/key_name_table.h"
 #include "profile/parameter_lists.h"
@@ -17,8 +18,6 @@ namespace {
 namespace key = text_key;
 using Outcome = TextFieldReader::Outcome;
 
-constexpr std::uint8_t kMinFireKeySpeed = 5;
-constexpr std::uint8_t kByteMax = 0xFF;
 constexpr std::size_t kMaxComboKeys = 2;
 
 std::string_view FireKeyNameOfCode(std::uint8_t code) {
@@ -71,7 +70,7 @@ void AddParameters(const ProfileRecord& record, KeyMode mode, std::size_t slot,
             return;
         case FunctionType::FireKey:
             AddNameIfAny(fields, key::kKey, FireKeyNameOfCode(at(SlotField::FireKeyCode)));
-            if (at(SlotField::FireKeySpeed) >= kMinFireKeySpeed) {
+            if (at(SlotField::FireKeySpeed) >= kFireKeyMinSpeed) {
                 fields.push_back(
                     MakeField(key::kSpeed, TextValue::Integer(at(SlotField::FireKeySpeed))));
             }
@@ -249,11 +248,11 @@ Outcome ButtonReader::ReadParameter(FunctionType type, std::string_view field,
                 return outcome;
             }
             if (field == key::kSpeed) {
-                return reader_.ByteInto(node, path, kMinFireKeySpeed, kByteMax,
+                return reader_.ByteInto(node, path, kFireKeyMinSpeed, kFireKeyMaxNumber,
                                         slot_byte(SlotField::FireKeySpeed));
             }
             if (field == key::kCount) {
-                return reader_.ByteInto(node, path, 0, kByteMax,
+                return reader_.ByteInto(node, path, kFireKeyMinCount, kFireKeyMaxNumber,
                                         slot_byte(SlotField::FireKeyCount));
             }
             return Outcome::Unknown;
